@@ -1,0 +1,76 @@
+#include "controls/PickerLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr Scale kUnit{1.0, 1.0}, kQuarter{1.25, 1.25}, kHalf{1.5, 1.5}, kWide{1.5, 1.0};
+constexpr int kNone = PickerLayout::kNoDigit;
+
+}  // namespace
+
+TEST(PickerLayout, OuterSize)
+{
+    EXPECT_EQ(PickerLayout(kUnit).OuterWidth(), 56);
+    EXPECT_EQ(PickerLayout(kUnit).OuterHeight(), 74);
+    EXPECT_EQ(PickerLayout(kHalf).OuterWidth(), 84);
+    EXPECT_EQ(PickerLayout(kHalf).OuterHeight(), 111);
+}
+
+TEST(PickerLayout, HoverAt)
+{
+    struct Case { Scale scale; Point point; int maxDigit; int hover; };
+    const Case cases[] = {
+        {kUnit, {0, 0}, 9, 0}, {kUnit, {53, 17}, 9, 0},  // the whole top row is 0
+        {kUnit, {17, 18}, 9, 1}, {kUnit, {18, 35}, 9, 2}, {kUnit, {36, 18}, 9, 3}, {kUnit, {53, 71}, 9, 9},
+        {kUnit, {54, 5}, 9, kNone}, {kUnit, {5, 72}, 9, kNone}, {kUnit, {-1, 5}, 9, kNone}, {kUnit, {5, -1}, 9, kNone},
+        {kUnit, {20, 20}, 2, 2}, {kUnit, {40, 20}, 2, kNone}, {kUnit, {20, 40}, 2, kNone},  // grey 3 and 5
+        {kUnit, {20, 40}, 5, 5}, {kUnit, {40, 40}, 5, kNone},
+        // cw = ch = 22 and a band of 67 x 90: its last two pixel rows lie below the grid.
+        {kQuarter, {66, 30}, 9, 3}, {kQuarter, {0, 87}, 9, 7}, {kQuarter, {0, 88}, 9, kNone},
+        {kQuarter, {66, 89}, 9, kNone}, {kQuarter, {67, 30}, 9, kNone},
+        {kHalf, {26, 27}, 9, 1}, {kHalf, {27, 27}, 9, 2}, {kHalf, {80, 107}, 9, 9}, {kHalf, {81, 0}, 9, kNone},
+        {kWide, {40, 17}, 9, 0}, {kWide, {40, 18}, 9, 2}, {kWide, {80, 72}, 9, kNone},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PickerLayout(c.scale).HoverAt(c.point, c.maxDigit), c.hover)
+            << "scale " << c.scale.x << "/" << c.scale.y << ", (" << c.point.x << ", " << c.point.y << ")";
+    }
+}
+
+TEST(PickerLayout, HoverIsAlwaysADigitOrNone)
+{
+    for (const Scale scale : {kUnit, kQuarter, kHalf, Scale{1.75, 1.25}, Scale{2.25, 1.75}}) {
+        const PickerLayout layout(scale);
+        for (int y = -2; y < layout.OuterHeight() + 2; ++y) {
+            for (int x = -2; x < layout.OuterWidth() + 2; ++x) {
+                const int hover = layout.HoverAt({x, y}, 9);
+                ASSERT_TRUE(hover >= kNone && hover <= 9)
+                    << "scale " << scale.x << "/" << scale.y << ", (" << x << ", " << y << ") gives " << hover;
+            }
+        }
+    }
+}
+
+TEST(PickerLayout, HighlightAndTextRectangles)
+{
+    EXPECT_EQ(PickerLayout(kUnit).HighlightRect(0), (RectF{1, 1, 52, 16}));
+    EXPECT_EQ(PickerLayout(kUnit).HighlightRect(5), (RectF{19, 37, 16, 16}));
+    EXPECT_EQ(PickerLayout(kHalf).HighlightRect(3), (RectF{55.5, 28.5, 24, 24}));
+    EXPECT_EQ(PickerLayout({1.5, 1.25}).HighlightRect(7), (RectF{1.5, 68.75, 24, 20}));
+
+    EXPECT_EQ(PickerLayout(kUnit).DigitTextRect(0), (RectF{0, 2, 54, 18}));
+    EXPECT_EQ(PickerLayout(kUnit).DigitTextRect(6), (RectF{36, 38, 18, 18}));
+    EXPECT_EQ(PickerLayout(kQuarter).DigitTextRect(9), (RectF{45, 70, 22.5, 22.5}));
+    EXPECT_EQ(PickerLayout({1.0, 1.5}).DigitTextRect(8), (RectF{18, 84, 18, 27}));
+}
+
+TEST(PickerLayout, DigitsAboveTheMaximumAreGrey)
+{
+    for (int digit = 0; digit <= 9; ++digit) {
+        EXPECT_EQ(PickerLayout::DigitColour(digit, 2), digit <= 2 ? kPickerAllowedDigit : kPickerDisallowedDigit);
+        EXPECT_EQ(PickerLayout::IsAllowed(digit, 5), digit <= 5);
+        EXPECT_TRUE(PickerLayout::IsAllowed(digit, 9));
+    }
+    EXPECT_TRUE(PickerLayout::IsAllowed(0, -1));
+}
