@@ -1,0 +1,17 @@
+#pragma once
+// Size of the one-line error popup (ErrDlg), which is sized to its text.
+#include <cstddef>
+
+#include "controls/Geometry.h"
+
+class PopupLayout {
+public:
+    explicit PopupLayout(Scale scale) : m_scale(scale) {}
+
+    // textLength counts UTF-16 code units, as the window system's strings do.
+    int ErrorWidth(std::size_t textLength) const;
+    int ErrorHeight() const;
+
+private:
+    Scale m_scale;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// Geometry and colours of the selector control (TComboBox): a white field with the current choice's text and a
+// downward chevron at its right end.
+#include <array>
+
+#include "controls/Geometry.h"
+
+inline constexpr Rgb kSelectorBackground{255, 255, 255};
+inline constexpr Rgb kSelectorChevron{64, 64, 64};
+inline constexpr Rgb kSelectorText{0, 0, 0};
+
+class SelectorLayout {
+public:
+    explicit SelectorLayout(Scale scale) : m_scale(scale) {}
+
+    // The chevron as a polyline: down from the left end to the tip, then up to the right end, which is left out.
+    std::array<Point, 3> Chevron(const Rect& client) const;
+    // Top-left corner of the choice's text.
+    Point TextOrigin() const;
+
+private:
+    Scale m_scale;
+};
