@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 namespace {
 
@@ -14,8 +13,6 @@ constexpr std::wstring_view kSet = L"\u30BB\u30C3\u30C8\u3055\u308C\u3066\u3044\
 constexpr std::wstring_view kPaused =
     L"\u30BB\u30C3\u30C8\u3055\u308C\u3066\u3044\u307E\u3059\u304C\u3001\u505C\u6B62\u3057\u3066\u307E\u3059\u3002";
 
-constexpr ClockStates kAllIdle{0, 0, 0, 0};
-
 void ExpectLine(const std::optional<StatusLine>& line, std::wstring_view text, bool enabled)
 {
     ASSERT_TRUE(line.has_value());
@@ -23,28 +20,27 @@ void ExpectLine(const std::optional<StatusLine>& line, std::wstring_view text, b
     EXPECT_EQ(line->enabled, enabled);
 }
 
-MenuItemRule RuleFor(const std::vector<MenuItemRule>& rules, unsigned id)
+// The rules as "C1" (checked), "C0", "E1" (enabled), "E0" (greyed), in the order of the ids given.
+std::vector<std::string> Shown(const std::vector<MenuItemRule>& rules, std::initializer_list<unsigned> ids)
 {
-    const auto rule = std::find_if(rules.begin(), rules.end(), [id](const MenuItemRule& r) { return r.id == id; });
-    EXPECT_NE(rule, rules.end()) << "no rule for " << id;
-    return rule == rules.end() ? MenuItemRule{id, MenuItemRule::Kind::Check, false} : *rule;
+    std::vector<std::string> shown;
+    for (const unsigned id : ids) {
+        const auto rule = std::find_if(rules.begin(), rules.end(), [id](const MenuItemRule& r) { return r.id == id; });
+        shown.push_back(rule == rules.end() ? "none"
+                                            : std::string(rule->kind == MenuItemRule::Kind::Check ? "C" : "E") +
+                                                  (rule->on ? "1" : "0"));
+    }
+    return shown;
 }
 
-bool IsChecked(const std::vector<MenuItemRule>& rules, unsigned id)
+std::vector<std::string> Shown(const ClockStates& states, bool mainShown)
 {
-    const MenuItemRule rule = RuleFor(rules, id);
-    EXPECT_EQ(rule.kind, MenuItemRule::Kind::Check) << id;
-    return rule.on;
+    return Shown(MenuRules(states, mainShown),
+                 {ID_MENU_ALARM, ID_MENU_TIMER, ID_MENU_COUNTER, ID_MENU_SHUTDOWN, ID_MENU_MAINPANEL, ID_QUICK_TIMER1,
+                  ID_QUICK_TIMER3, ID_QUICK_TIMER5, ID_QUICK_TIMER10, ID_QUICK_COUNTER});
 }
 
-bool IsEnabled(const std::vector<MenuItemRule>& rules, unsigned id)
-{
-    const MenuItemRule rule = RuleFor(rules, id);
-    EXPECT_EQ(rule.kind, MenuItemRule::Kind::Enable) << id;
-    return rule.on;
-}
-
-constexpr unsigned kQuickTimers[] = {ID_QUICK_TIMER1, ID_QUICK_TIMER3, ID_QUICK_TIMER5, ID_QUICK_TIMER10};
+using Row = std::vector<std::string>;
 
 }  // namespace
 
@@ -70,78 +66,30 @@ TEST(StatusLineRules, EachControlFollowsItsClock)
     EXPECT_EQ(rules[2].id, unsigned{IDC_STATUS_COUNTER});
     ExpectLine(rules[2].line, kNotSet, false);
     EXPECT_EQ(rules[3].id, unsigned{IDC_STATUS_SHUTDOWN});
-    EXPECT_FALSE(rules[3].line.has_value());  // the power-off has no paused state
+    EXPECT_FALSE(rules[3].line.has_value());
 }
 
 TEST(IsIconActive, OnlyAStateOfOneCounts)
 {
-    EXPECT_FALSE(IsIconActive(kAllIdle));
-    EXPECT_FALSE(IsIconActive({0, 2, 2, 0}));
+    EXPECT_FALSE(IsIconActive({0, 0, 0, 0}));
+    EXPECT_FALSE(IsIconActive({2, 2, 2, 2}));
     EXPECT_TRUE(IsIconActive({1, 0, 0, 0}));
-    EXPECT_TRUE(IsIconActive({0, 1, 0, 0}));
     EXPECT_TRUE(IsIconActive({0, 2, 1, 0}));
     EXPECT_TRUE(IsIconActive({0, 0, 0, 1}));
 }
 
-TEST(MenuRules, EveryRuleBoundCommandOnceAndExitLeftAlone)
+TEST(MenuRules, ChecksAndGreyingByState)
 {
-    const auto rules = MenuRules(kAllIdle, false);
-    std::set<unsigned> ids;
-    for (const MenuItemRule& rule : rules) {
-        EXPECT_TRUE(ids.insert(rule.id).second) << "twice: " << rule.id;
-    }
-    EXPECT_EQ(ids, (std::set<unsigned>{ID_MENU_MAINPANEL, ID_MENU_ALARM, ID_MENU_TIMER, ID_MENU_COUNTER,
-                                       ID_MENU_SHUTDOWN, ID_QUICK_TIMER1, ID_QUICK_TIMER3, ID_QUICK_TIMER5,
-                                       ID_QUICK_TIMER10, ID_QUICK_COUNTER}));
+    //                                 alarm timer counter power main  quick timers 1, 3, 5, 10  counter
+    EXPECT_EQ(Shown({0, 0, 0, 0}, false), (Row{"C0", "C0", "C0", "C0", "E1", "E1", "E1", "E1", "E1", "E1"}));
+    EXPECT_EQ(Shown({0, 2, 0, 0}, false), (Row{"C0", "C0", "C0", "C0", "E1", "E0", "E0", "E0", "E0", "E1"}));
+    EXPECT_EQ(Shown({0, 0, 1, 0}, false), (Row{"C0", "C0", "C1", "C0", "E1", "E1", "E1", "E1", "E1", "E0"}));
+    EXPECT_EQ(Shown({1, 1, 2, 1}, true), (Row{"C1", "C1", "C0", "C1", "E0", "E0", "E0", "E0", "E0", "E0"}));
+    EXPECT_EQ(Shown({7, -1, 7, 7}, false), (Row{"C0", "C0", "C0", "C0", "E1", "E0", "E0", "E0", "E0", "E0"}));
 }
 
-TEST(MenuRules, AllIdle)
+TEST(MenuRules, ExitIsLeftAsTheMenuHasIt)
 {
-    const auto rules = MenuRules(kAllIdle, false);
-    for (const unsigned id : {ID_MENU_ALARM, ID_MENU_TIMER, ID_MENU_COUNTER, ID_MENU_SHUTDOWN}) {
-        EXPECT_FALSE(IsChecked(rules, id)) << id;
-    }
-    for (const unsigned id : kQuickTimers) {
-        EXPECT_TRUE(IsEnabled(rules, id)) << id;
-    }
-    EXPECT_TRUE(IsEnabled(rules, ID_QUICK_COUNTER));
-    EXPECT_TRUE(IsEnabled(rules, ID_MENU_MAINPANEL));
-}
-
-TEST(MenuRules, PausedTimerIsUncheckedAndGreysQuickTimers)
-{
-    const auto rules = MenuRules({0, 2, 0, 0}, false);
-    EXPECT_FALSE(IsChecked(rules, ID_MENU_TIMER));
-    for (const unsigned id : kQuickTimers) {
-        EXPECT_FALSE(IsEnabled(rules, id)) << id;
-    }
-    EXPECT_TRUE(IsEnabled(rules, ID_QUICK_COUNTER));
-}
-
-TEST(MenuRules, RunningClocksAreCheckedAndGreyTheirQuickCommands)
-{
-    const auto rules = MenuRules({1, 1, 1, 1}, false);
-    for (const unsigned id : {ID_MENU_ALARM, ID_MENU_TIMER, ID_MENU_COUNTER, ID_MENU_SHUTDOWN}) {
-        EXPECT_TRUE(IsChecked(rules, id)) << id;
-    }
-    EXPECT_FALSE(IsEnabled(rules, ID_QUICK_TIMER3));
-    EXPECT_FALSE(IsEnabled(rules, ID_QUICK_COUNTER));
-
-    const auto counterOnly = MenuRules({0, 0, 1, 0}, false);
-    EXPECT_TRUE(IsChecked(counterOnly, ID_MENU_COUNTER));
-    EXPECT_FALSE(IsChecked(counterOnly, ID_MENU_ALARM));
-    EXPECT_FALSE(IsEnabled(counterOnly, ID_QUICK_COUNTER));
-    EXPECT_TRUE(IsEnabled(counterOnly, ID_QUICK_TIMER10));
-
-    // A state outside 0 to 2 checks nothing and enables nothing that needs an idle clock.
-    const auto odd = MenuRules({5, 5, -1, 5}, false);
-    EXPECT_FALSE(IsChecked(odd, ID_MENU_ALARM));
-    EXPECT_FALSE(IsEnabled(odd, ID_QUICK_TIMER1));
-    EXPECT_FALSE(IsEnabled(odd, ID_QUICK_COUNTER));
-}
-
-TEST(MenuRules, MainPanelCommandGreyedWhileShown)
-{
-    EXPECT_FALSE(IsEnabled(MenuRules(kAllIdle, true), ID_MENU_MAINPANEL));
-    EXPECT_TRUE(IsEnabled(MenuRules({1, 2, 1, 1}, false), ID_MENU_MAINPANEL));
+    EXPECT_EQ(MenuRules({0, 0, 0, 0}, false).size(), 10u);
+    EXPECT_EQ(Shown(MenuRules({0, 0, 0, 0}, false), {ID_MENU_EXIT}), (Row{"none"}));
 }
