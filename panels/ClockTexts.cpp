@@ -1,0 +1,68 @@
+#include "panels/ClockTexts.h"
+
+#include "app/Texts.h"
+#include "panels/TimeEntry.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cwchar>
+#include <iterator>
+#include <utility>
+
+std::wstring TwoDigitText(int value)
+{
+    wchar_t text[16];
+    std::swprintf(text, std::size(text), L"%02d", value);
+    return text;
+}
+
+std::array<std::wstring, 4> CountDigits(int seconds)
+{
+    return {std::to_wstring(seconds / 600), std::to_wstring(seconds % 600 / 60), std::to_wstring(seconds % 60 / 10),
+            std::to_wstring(seconds % 10)};
+}
+
+TimerSetting TimerSettingOf(const std::array<std::wstring, 4>& digits)
+{
+    constexpr std::array<std::int64_t, 4> kWeights{600, 60, 10, 1};
+    std::int64_t seconds = 0;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        seconds += kWeights[i] * ParseLeadingInt(digits[i]);
+    }
+    std::wstring notice = kTimerNoticeHead;
+    notice += digits[0] + digits[1] + kTimerNoticeMinutes + digits[2] + digits[3] + kTimerNoticeSeconds;
+    return {static_cast<int>(std::clamp<std::int64_t>(seconds, INT_MIN, INT_MAX)), std::move(notice),
+            EntryOfDigits(digits)};
+}
+
+ClockSetting ClockSettingOf(const std::array<std::wstring, 4>& digits)
+{
+    std::wstring hourText = digits[0] + digits[1];
+    std::wstring minuteText = digits[2] + digits[3];
+    const int hour = ParseLeadingInt(hourText);
+    const int minute = ParseLeadingInt(minuteText);
+    return {std::move(hourText), std::move(minuteText), hour, minute};
+}
+
+std::wstring AlarmNoticeOf(std::wstring_view hourText, std::wstring_view minuteText)
+{
+    std::wstring notice = kAlarmNoticeHead;
+    notice.append(hourText).append(kAlarmNoticeHours).append(minuteText).append(kAlarmNoticeMinutes);
+    return notice;
+}
+
+std::wstring AlarmNoticeOf(int hour, int minute)
+{
+    return AlarmNoticeOf(TwoDigitText(hour), TwoDigitText(minute));
+}
+
+std::wstring ShutdownWarningOf(int mode)
+{
+    constexpr std::array<const wchar_t*, 3> kWarnings{kShutdownWarningShutdown, kShutdownWarningSleep,
+                                                      kShutdownWarningHibernate};
+    if (mode < 0 || mode >= static_cast<int>(kWarnings.size())) {
+        return {};
+    }
+    return kWarnings[static_cast<std::size_t>(mode)];
+}

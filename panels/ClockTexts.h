@@ -1,0 +1,40 @@
+#pragma once
+// The digits, notices and warnings the clocks build from their times.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// A number as "%02d" prints it.
+std::wstring TwoDigitText(int value);
+
+// The timer's and the counter's four display digits of a number of seconds: tens of minutes (which may run
+// past 9), minutes, tens of seconds, seconds.
+std::array<std::wstring, 4> CountDigits(int seconds);
+
+// What the timer's Set reads from its four digit texts; 0 seconds means Set is refused.
+struct TimerSetting {
+    int seconds;
+    std::wstring notice;
+    std::wstring historyEntry;
+};
+TimerSetting TimerSettingOf(const std::array<std::wstring, 4>& digits);
+
+// The highest hour the alarm's and the power-off's Set accept.
+inline constexpr int kHighestHour = 23;
+
+// What the alarm's and the power-off's Set read from their four digit texts.
+struct ClockSetting {
+    std::wstring hourText;
+    std::wstring minuteText;
+    int hour;
+    int minute;
+};
+ClockSetting ClockSettingOf(const std::array<std::wstring, 4>& digits);
+
+// The alarm's notice from the digit texts at Set, and from the numbers of a restored target.
+std::wstring AlarmNoticeOf(std::wstring_view hourText, std::wstring_view minuteText);
+std::wstring AlarmNoticeOf(int hour, int minute);
+
+// The power-off warning for a selector index; empty for an index that names no mode.
+std::wstring ShutdownWarningOf(int mode);

@@ -1,0 +1,52 @@
+#include "panels/TimeEntry.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using Digits = std::array<std::wstring, 4>;
+
+TEST(ParseLeadingInt, ReadsLikeWtoi)
+{
+    EXPECT_EQ(ParseLeadingInt(L"07"), 7);
+    EXPECT_EQ(ParseLeadingInt(L"\t\n\v\f\r 42x7"), 42);
+    EXPECT_EQ(ParseLeadingInt(L"-7"), -7);
+    EXPECT_EQ(ParseLeadingInt(L"+8"), 8);
+    for (const std::wstring_view none : {L"", L"abc", L"-", L"- 5", L"+-5", L"\uFF17"}) {
+        EXPECT_EQ(ParseLeadingInt(none), 0) << testing::PrintToString(std::wstring(none));
+    }
+    EXPECT_EQ(ParseLeadingInt(L"2147483647"), INT_MAX);
+    EXPECT_EQ(ParseLeadingInt(L"2147483648"), INT_MAX);
+    EXPECT_EQ(ParseLeadingInt(L"-2147483648"), INT_MIN);
+    EXPECT_EQ(ParseLeadingInt(L"-2147483649"), INT_MIN);
+    EXPECT_EQ(ParseLeadingInt(L"-" + std::wstring(1000, L'9')), INT_MIN);
+}
+
+TEST(PresetEntry, NextUpcomingIsStrictlyAfterTheClockMinuteElseTheEarliest)
+{
+    const HistoryList alarm{L"08:15", L"06:00", L"07:30"};
+    EXPECT_EQ(PresetEntry(alarm, PresetRule::NextUpcoming, L"07:29"), L"07:30");
+    EXPECT_EQ(PresetEntry(alarm, PresetRule::NextUpcoming, L"07:30"), L"08:15");
+    EXPECT_EQ(PresetEntry(alarm, PresetRule::NextUpcoming, L"23:59"), L"06:00");
+
+    const HistoryList shutdown{L"13:00", L"08:00", L"12:00"};
+    EXPECT_EQ(PresetEntry(shutdown, PresetRule::NextUpcoming, L"12:00"), L"13:00");
+    EXPECT_EQ(PresetEntry(shutdown, PresetRule::NextUpcoming, L"14:00"), L"08:00");
+}
+
+TEST(PresetEntry, MostRecentIsTheHeadAndAnEmptyHistoryGivesNothing)
+{
+    EXPECT_EQ(PresetEntry({L"10:00", L"03:00"}, PresetRule::MostRecent, L"02:00"), L"10:00");
+    EXPECT_FALSE(PresetEntry({}, PresetRule::NextUpcoming, L"07:00").has_value());
+    EXPECT_FALSE(PresetEntry({}, PresetRule::MostRecent, L"07:00").has_value());
+}
+
+TEST(DigitsOfEntry, CharactersAroundTheSeparatorAndBack)
+{
+    EXPECT_EQ(DigitsOfEntry(L"07:30"), (Digits{L"0", L"7", L"3", L"0"}));
+    EXPECT_EQ(DigitsOfEntry(L"123456"), (Digits{L"1", L"2", L"4", L"5"}));
+    EXPECT_EQ(DigitsOfEntry(L"7:3"), (Digits{L"7", L":", L"", L""}));
+    EXPECT_EQ(DigitsOfEntry(L""), (Digits{L"", L"", L"", L""}));
+    EXPECT_EQ(EntryOfDigits({L"0", L"5", L"0", L"0"}), L"05:00");
+    EXPECT_EQ(EntryOfDigits({L"", L"a", L"", L""}), L"a:");
+}
