@@ -1,0 +1,42 @@
+#pragma once
+// Clock times of the alarm and the power-off: targets, remaining time and the stored target text.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A local date and time; months and days count from 1.
+struct LocalTime {
+    int year;
+    int month;
+    int day;
+    int hour;
+    int minute;
+    int second;
+};
+
+// Both work within 1970-01-01 00:00 UTC to 3000-12-31 23:59:59 UTC, the range of the Windows run-time's
+// 64-bit time functions, so that every build gives the same answers.
+std::optional<LocalTime> ToLocalTime(std::int64_t t);
+// Fields out of their range carry over (day 32 of January is 1 February); daylight saving is determined
+// for the resulting date.
+std::optional<std::int64_t> FromLocalTime(const LocalTime& local);
+
+// Today's date at hour:minute:00, or tomorrow's when that is earlier than now.
+std::optional<std::int64_t> TargetOfClockTime(std::int64_t now, int hour, int minute);
+
+// The distance from the current clock minute to the target, in seconds.
+std::int64_t RemainingSeconds(std::int64_t target, std::int64_t now);
+
+// The four remaining-time digits: hour tens and units (hours modulo 24), minute tens and units.
+std::array<std::wstring, 4> RemainingDigits(std::int64_t secs);
+
+// A target as stored: its local time as "YYYYMMDDhhmmss"; empty when it has no local time.
+std::wstring FormatTargetText(std::int64_t target);
+// A stored target; nullopt unless it is 14 ASCII digits naming a real local time that converts.
+std::optional<std::int64_t> ParseTargetText(std::wstring_view text);
+
+// The current clock minute as "HH:MM".
+std::wstring ClockMinuteText(std::int64_t now);
