@@ -1,0 +1,46 @@
+# The Windows build: Hourglade.exe, its integration tests and benchmarks, all linked statically so that each
+# program is one file that runs on a bare Windows or Wine.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR} -I${CMAKE_SOURCE_DIR}/res")
+
+add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+add_library(hourglade_core STATIC ${HG_CORE_SOURCES})
+
+# The framework layer and the program's windows.
+add_library(hourglade_ui STATIC
+  framework/App.cpp
+  framework/Dialog.cpp
+  framework/Registry.cpp
+  framework/Wnd.cpp
+  app/HourgladeApp.cpp
+  mainpanel/MainDlg.cpp
+  panels/AlarmDlg.cpp
+  panels/CounterDlg.cpp
+  panels/PanelDlg.cpp
+  panels/ShutdownDlg.cpp
+  panels/ShutdownPrivilege.cpp
+  panels/TimeFieldDlg.cpp
+  panels/TimerDlg.cpp
+)
+target_link_libraries(hourglade_ui PUBLIC hourglade_core gdiplus shell32 winmm powrprof advapi32 comctl32 gdi32 user32)
+
+# Dialog templates, menu, icons, version record and manifest, linked into every program that shows the windows.
+add_library(hourglade_res OBJECT res/Hourglade.rc)
+file(GLOB HG_RESOURCE_INPUTS CONFIGURE_DEPENDS res/*.rc res/*.h res/*.manifest res/icons/*.ico)
+set_source_files_properties(res/Hourglade.rc PROPERTIES OBJECT_DEPENDS "${HG_RESOURCE_INPUTS}")
+
+# The wall clock, the one-second ticks and the power actions; test builds link stand-ins instead.
+add_library(hourglade_system STATIC
+  app/Clock.cpp
+  panels/PowerActions.cpp
+  panels/SecondTicks.cpp
+)
+target_link_libraries(hourglade_system PUBLIC winmm powrprof advapi32 user32)
+
+add_executable(Hourglade WIN32 framework/WinMain.cpp $<TARGET_OBJECTS:hourglade_res>)
+target_link_libraries(Hourglade PRIVATE hourglade_ui hourglade_system)
+target_link_options(Hourglade PRIVATE -municode)
+
+add_subdirectory(tests/wine)
