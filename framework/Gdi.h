@@ -1,0 +1,111 @@
+#pragma once
+// Small owners of drawing and handle resources, each acquired completely in its constructor and released in
+// its destructor.
+#include <windows.h>
+
+#include <utility>
+
+// The device context of a window's client area (GetDC / ReleaseDC); a null window gives the whole screen.
+class WindowDC {
+public:
+    explicit WindowDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
+    ~WindowDC()
+    {
+        if (m_hDC) ::ReleaseDC(m_hWnd, m_hDC);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC Get() const { return m_hDC; }
+
+private:
+    HWND m_hWnd;
+    HDC m_hDC;
+};
+
+// Painting of a window's invalid region (BeginPaint / EndPaint).
+class PaintDC {
+public:
+    explicit PaintDC(HWND hWnd) : m_hWnd(hWnd) { m_hDC = ::BeginPaint(hWnd, &m_paint); }
+    ~PaintDC() { ::EndPaint(m_hWnd, &m_paint); }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    HDC Get() const { return m_hDC; }
+
+private:
+    HWND m_hWnd;
+    PAINTSTRUCT m_paint{};
+    HDC m_hDC = nullptr;
+};
+
+// A memory device context compatible with another one (CreateCompatibleDC / DeleteDC).
+class MemoryDC {
+public:
+    explicit MemoryDC(HDC compatibleWith) : m_hDC(::CreateCompatibleDC(compatibleWith)) {}
+    ~MemoryDC()
+    {
+        if (m_hDC) ::DeleteDC(m_hDC);
+    }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    HDC Get() const { return m_hDC; }
+
+private:
+    HDC m_hDC;
+};
+
+// Owns one GDI object (pen, brush, font, bitmap) and deletes it.
+template <class Handle> class GdiObject {
+public:
+    explicit GdiObject(Handle handle = nullptr) : m_handle(handle) {}
+    ~GdiObject() { Reset(); }
+    GdiObject(GdiObject&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept
+    {
+        if (this != &other) {
+            Reset();
+            m_handle = std::exchange(other.m_handle, nullptr);
+        }
+        return *this;
+    }
+    Handle Get() const { return m_handle; }
+    void Reset()
+    {
+        if (m_handle) ::DeleteObject(m_handle);
+        m_handle = nullptr;
+    }
+
+private:
+    Handle m_handle;
+};
+
+// Selects an object into a device context and puts the previous one back.
+class SelectedObject {
+public:
+    SelectedObject(HDC hDC, HGDIOBJ object) : m_hDC(hDC), m_previous(::SelectObject(hDC, object)) {}
+    ~SelectedObject()
+    {
+        if (m_previous) ::SelectObject(m_hDC, m_previous);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_previous;
+};
+
+// A menu loaded from the program's resources, destroyed with its owner.
+class LoadedMenu {
+public:
+    explicit LoadedMenu(UINT id) : m_hMenu(::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id))) {}
+    ~LoadedMenu()
+    {
+        if (m_hMenu) ::DestroyMenu(m_hMenu);
+    }
+    LoadedMenu(const LoadedMenu&) = delete;
+    LoadedMenu& operator=(const LoadedMenu&) = delete;
+    HMENU Get() const { return m_hMenu; }
+
+private:
+    HMENU m_hMenu;
+};
