@@ -1,0 +1,79 @@
+#include "app/HourgladeApp.h"
+
+#include <gdiplus.h>
+
+#include "app/History.h"
+#include "app/Settings.h"
+#include "framework/Gdi.h"
+#include "mainpanel/MainDlg.h"
+#include "panels/AlarmDlg.h"
+#include "panels/CounterDlg.h"
+#include "panels/ShutdownDlg.h"
+#include "panels/TimerDlg.h"
+#include "res/resource.h"
+
+CHourgladeApp theApp;
+
+CHourgladeApp::CHourgladeApp()
+    : m_nAlarmState(0), m_nTimerState(0), m_nCounterState(0), m_nShutdownState(0), m_bMainShown(false)
+{
+}
+
+namespace {
+// Creates a panel hidden from its template; without a parent named, the main panel (once it exists) owns it.
+template <class Panel> Panel* CreateHiddenPanel(UINT templateId)
+{
+    auto* panel = new Panel();
+    panel->Create(templateId);
+    panel->ShowWindow(SW_HIDE);
+    return panel;
+}
+}  // namespace
+
+BOOL CHourgladeApp::InitInstance()
+{
+    CWinApp::InitInstance();
+
+    const Gdiplus::GdiplusStartupInput gdiplusInput;
+    Gdiplus::GdiplusStartup(&m_gdiplusToken, &gdiplusInput, nullptr);
+
+    {
+        const WindowDC screen(nullptr);
+        m_dScaleX = ::GetDeviceCaps(screen.Get(), LOGPIXELSX) / 96.0;
+        m_dScaleY = ::GetDeviceCaps(screen.Get(), LOGPIXELSY) / 96.0;
+    }
+
+    SetRegistryKey(kRegistryCompany);
+
+    m_pMainDlg = new CMainDlg();
+    m_pMainWnd = m_pMainDlg;
+    m_pMainDlg->Create(IDD_MAIN);
+    m_pMainDlg->ShowWindow(SW_HIDE);
+
+    m_pAlarmDlg = CreateHiddenPanel<AlarmDlg>(IDD_ALARM);
+    m_pTimerDlg = CreateHiddenPanel<TimerDlg>(IDD_TIMER);
+    m_pCounterDlg = CreateHiddenPanel<CounterDlg>(IDD_COUNTER);
+    m_pShutdownDlg = CreateHiddenPanel<ShutdownDlg>(IDD_SHUTDOWN);
+
+    LoadStoredValues();
+    return TRUE;
+}
+
+void CHourgladeApp::LoadStoredValues()
+{
+    SplitHistory(GetProfileString(kSettingsSection, kAlarmHistoryValue, L""), m_pAlarmDlg->m_history);
+    const int alarmState = GetProfileInt(kSettingsSection, kAlarmStateValue, 0);
+    const std::wstring alarmTarget = GetProfileString(kSettingsSection, kAlarmTargetValue, kDefaultAlarmTarget);
+    m_pAlarmDlg->RestoreAlarm(alarmState, alarmTarget);
+    SplitHistory(GetProfileString(kSettingsSection, kTimerHistoryValue, L""), m_pTimerDlg->m_history);
+    SplitHistory(GetProfileString(kSettingsSection, kShutdownHistoryValue, L""), m_pShutdownDlg->m_history);
+}
+
+int CHourgladeApp::ExitInstance()
+{
+    if (m_gdiplusToken) {
+        Gdiplus::GdiplusShutdown(m_gdiplusToken);
+        m_gdiplusToken = 0;
+    }
+    return CWinApp::ExitInstance();
+}

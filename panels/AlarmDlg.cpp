@@ -1,0 +1,17 @@
+#include "panels/AlarmDlg.h"
+
+#include "app/HourgladeApp.h"
+#include "app/Settings.h"
+#include "panels/ClockTime.h"
+#include "res/resource.h"
+
+AlarmDlg::AlarmDlg()
+    : TimeFieldDlg(IDD_ALARM, Params{{2, 9, 5, 9}, &theApp.m_nAlarmState, kAlarmHistoryValue})
+{
+}
+
+void AlarmDlg::RestoreAlarm(int state, const std::wstring& targetText)
+{
+    m_tTarget = ParseTargetText(targetText).value_or(0);
+    (void)state;
+}

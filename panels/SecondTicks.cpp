@@ -1,0 +1,26 @@
+#include "panels/SecondTicks.h"
+
+#include <mmsystem.h>
+
+namespace {
+void CALLBACK PostTick(UINT id, UINT, DWORD_PTR target, DWORD_PTR, DWORD_PTR)
+{
+    ::PostMessageW(reinterpret_cast<HWND>(target), WM_SECOND_TICK, id, 0);
+}
+}  // namespace
+
+UINT StartSecondTicks(HWND target)
+{
+    // Resolution 0: the finest the system grants. Killing waits for a callback under way.
+    return ::timeSetEvent(1000, 0, &PostTick, reinterpret_cast<DWORD_PTR>(target),
+                          TIME_PERIODIC | TIME_CALLBACK_FUNCTION | TIME_KILL_SYNCHRONOUS);
+}
+
+void StopSecondTicks(HWND target, UINT id)
+{
+    ::timeKillEvent(id);
+    // Ticks posted before the kill are dropped here: a window runs one clock at a time.
+    MSG pending;
+    while (::PeekMessageW(&pending, target, WM_SECOND_TICK, WM_SECOND_TICK, PM_REMOVE)) {
+    }
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The power-off panel: shuts the computer down, or puts it to sleep or into hibernation, at a clock time.
+#include <cstdint>
+
+#include "panels/TimeFieldDlg.h"
+
+class ShutdownDlg : public TimeFieldDlg {
+public:
+    ShutdownDlg();
+
+    UINT_PTR m_nTimerID = 0;
+    std::int64_t m_tTarget = 0;
+    bool m_bWarned = false;
+};

@@ -1,0 +1,55 @@
+#pragma once
+// The time field that the alarm, countdown timer and power-off panels share: four digit buttons chosen with the
+// digit picker, the history drop-down, four remaining-time digits and the Set toggle. The panels differ only in
+// the parameters given to the constructor.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/History.h"
+#include "panels/PanelDlg.h"
+
+class TimeFieldDlg : public PanelDlg {
+public:
+    // Used entries, most recent first.
+    HistoryList m_history;
+
+protected:
+    struct Params {
+        std::array<int, 4> highestDigits;  // what the digit picker offers for each position
+        const std::int32_t* state;         // the panel's state member; changes are refused unless it is 0
+        const wchar_t* historyValue;       // stored value of the history
+    };
+    TimeFieldDlg(UINT templateId, const Params& params) : PanelDlg(templateId), m_params(params) {}
+
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    // The four digit buttons' texts, in order.
+    std::array<std::wstring, 4> DigitTexts() const;
+    void SetDigitTexts(const std::array<std::wstring, 4>& texts);
+    void ShowRemaining(const std::array<std::wstring, 4>& digits);
+    void ClearRemaining();
+    // Moves an entry to the head of the history and stores the history.
+    void AddToHistory(const std::wstring& entry);
+    void StoreHistory() const;
+
+    CButton m_btnHistory;
+    CButton m_btnSet;
+    CButton m_btnDigit1;
+    CButton m_btnDigit2;
+    CButton m_btnDigit3;
+    CButton m_btnDigit4;
+    CStatic m_stRemain1;
+    CStatic m_stRemain2;
+    CStatic m_stRemain3;
+    CStatic m_stRemain4;
+
+private:
+    std::array<CButton*, 4> DigitButtons() { return {&m_btnDigit1, &m_btnDigit2, &m_btnDigit3, &m_btnDigit4}; }
+    std::array<const CButton*, 4> DigitButtons() const
+    {
+        return {&m_btnDigit1, &m_btnDigit2, &m_btnDigit3, &m_btnDigit4};
+    }
+
+    Params m_params;
+};
