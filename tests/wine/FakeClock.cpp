@@ -1,0 +1,24 @@
+#include "tests/wine/FakeClock.h"
+
+#include "app/Clock.h"
+
+namespace {
+// 2026-06-15 09:00:00 UTC, a fixed moment for tests that do not set one.
+std::int64_t g_now = 1781514000;
+}  // namespace
+
+std::int64_t CurrentTime()
+{
+    return g_now;
+}
+
+namespace fake_clock {
+void Set(std::int64_t now)
+{
+    g_now = now;
+}
+void Advance(std::int64_t seconds)
+{
+    g_now += seconds;
+}
+}  // namespace fake_clock

@@ -1,0 +1,252 @@
+// The framework layer: message maps, control binding, dialogs modeless and modal, the profile store and the
+// drawing wrappers.
+#include <string>
+#include <vector>
+
+#include "app/HourgladeApp.h"
+#include "app/Settings.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "res/resource.h"
+#include "tests/wine/AppHarness.h"
+
+namespace {
+
+constexpr UINT WM_PROBE = WM_APP + 7;
+
+class ProbeButton : public CButton {
+public:
+    int m_presses = 0;
+
+protected:
+    void OnLButtonDown(UINT, POINT)
+    {
+        ++m_presses;
+        Default();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ProbeButton, CButton)
+    ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+// The exit confirmation's template with handlers of its own.
+class ProbeDialog : public CDialog {
+public:
+    explicit ProbeDialog(CWnd* parent = nullptr) : CDialog(IDD_EXIT, parent) {}
+
+    std::vector<std::wstring> m_calls;
+    ProbeButton m_btnOK;
+    CButton m_chkRemove;
+    bool m_destroyed = false;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_calls.push_back(L"init");
+        return TRUE;
+    }
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Control(pDX, IDOK, m_btnOK);
+        DDX_Control(pDX, IDC_REMOVE_FROM_TRAY, m_chkRemove);
+    }
+    void PostNcDestroy() override { m_destroyed = true; }
+
+    void OnOK()
+    {
+        m_calls.push_back(L"ok");
+        EndDialog(7);
+    }
+    LRESULT OnProbe(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam + lParam); }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ProbeDialog, CDialog)
+    ON_COMMAND(IDOK, OnOK)
+    ON_MESSAGE(WM_PROBE, OnProbe)
+END_MESSAGE_MAP()
+
+TEST(MessageMaps, ReachTheHandlersOfTheClassThenItsBasesThenTheDefault)
+{
+    ProbeDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_EXIT));
+    EXPECT_EQ(dialog.m_calls, std::vector<std::wstring>{L"init"});
+    EXPECT_EQ(CWnd::FromHandle(dialog.m_hWnd), &dialog);
+
+    EXPECT_EQ(dialog.SendMessage(WM_PROBE, 40, 2), 42);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
+    EXPECT_EQ(dialog.m_calls.back(), L"ok");
+    // Not a command: another notification of the same control.
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_SETFOCUS));
+    EXPECT_EQ(dialog.m_calls.size(), 2u);
+    // Left to the window's own handling.
+    EXPECT_EQ(dialog.GetWindowText(), L"Hourglade");
+
+    dialog.DestroyWindow();
+    EXPECT_TRUE(dialog.m_destroyed);
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
+}
+
+TEST(MessageMaps, BoundControlsSeeTheirMessagesFirstAndKeepTheirOwnBehaviour)
+{
+    ProbeDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_EXIT));
+    ASSERT_EQ(dialog.m_btnOK.m_hWnd, ::GetDlgItem(dialog.m_hWnd, IDOK));
+    ASSERT_EQ(dialog.m_chkRemove.m_hWnd, ::GetDlgItem(dialog.m_hWnd, IDC_REMOVE_FROM_TRAY));
+
+    dialog.m_btnOK.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    dialog.m_btnOK.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(dialog.m_btnOK.m_presses, 1);
+    EXPECT_EQ(dialog.m_calls.back(), L"ok") << "the button's own click handling was lost";
+
+    dialog.m_chkRemove.SendMessage(BM_CLICK);
+    EXPECT_EQ(dialog.m_chkRemove.GetCheck(), BST_CHECKED);
+    dialog.DestroyWindow();
+}
+
+TEST(MessageMaps, ModelessDialogsGetTheDialogKeysFromTheMessageLoop)
+{
+    ProbeDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_EXIT));
+    dialog.ShowWindow(SW_SHOW);
+    ::SetFocus(dialog.m_chkRemove.m_hWnd);
+    dialog.m_chkRemove.PostMessage(WM_KEYDOWN, VK_RETURN);
+    PumpMessages();
+    EXPECT_EQ(dialog.m_calls.back(), L"ok");
+    dialog.DestroyWindow();
+}
+
+ProbeDialog* g_running = nullptr;
+bool g_parentEnabledDuringRun = true;
+
+TEST(ModalDialogs, ReturnTheEndCodeAndDisableTheirOwnerMeanwhile)
+{
+    ProbeDialog parent;
+    ASSERT_TRUE(parent.Create(IDD_EXIT));
+    ProbeDialog dialog(&parent);
+    g_running = &dialog;
+    ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::KillTimer(nullptr, id);
+        g_parentEnabledDuringRun = ::IsWindowEnabled(::GetWindow(g_running->m_hWnd, GW_OWNER));
+        // Enter, as the user would press it.
+        g_running->m_chkRemove.PostMessage(WM_KEYDOWN, VK_RETURN);
+    });
+    EXPECT_EQ(dialog.DoModal(), 7);
+    EXPECT_FALSE(g_parentEnabledDuringRun);
+    EXPECT_TRUE(parent.IsWindowEnabled());
+    EXPECT_TRUE(dialog.m_destroyed);
+    EXPECT_EQ(dialog.m_calls, (std::vector<std::wstring>{L"init", L"ok"}));
+    parent.DestroyWindow();
+}
+
+TEST(ModalDialogs, EscapeEndsWithTheCancelCode)
+{
+    ProbeDialog dialog;
+    g_running = &dialog;
+    ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::KillTimer(nullptr, id);
+        g_running->m_chkRemove.PostMessage(WM_KEYDOWN, VK_ESCAPE);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+class Profile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        store::Clear();
+        theApp.m_strAppName = TestAppName();
+        theApp.SetRegistryKey(kRegistryCompany);
+    }
+    void TearDown() override { store::Clear(); }
+};
+
+TEST_F(Profile, ReadsDefaultsWithoutCreatingAnything)
+{
+    EXPECT_EQ(theApp.GetProfileInt(kSettingsSection, L"n", 42), 42);
+    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"s", L"default"), L"default");
+    EXPECT_FALSE(store::KeyExists());
+}
+
+TEST_F(Profile, StoresIntegersAsDwordsAndTextsAsStrings)
+{
+    theApp.WriteProfileInt(kSettingsSection, L"n", 1);
+    theApp.WriteProfileString(kSettingsSection, L"s", L"07:30|");
+    EXPECT_EQ(store::ReadDword(L"n"), 1u);
+    EXPECT_EQ(store::ReadString(L"s"), L"07:30|");
+    EXPECT_EQ(theApp.GetProfileInt(kSettingsSection, L"n", 0), 1);
+    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"s", L""), L"07:30|");
+    theApp.WriteProfileString(kSettingsSection, L"s", L"");
+    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"s", L"default"), L"");
+}
+
+TEST_F(Profile, ValuesOfAnotherTypeReadAsTheDefault)
+{
+    store::WriteString(L"n", L"1");
+    const DWORD one = 1;
+    store::WriteRaw(L"s", REG_DWORD, &one, sizeof one);
+    store::WriteRaw(L"short", REG_DWORD, &one, 2);
+    EXPECT_EQ(theApp.GetProfileInt(kSettingsSection, L"n", 5), 5);
+    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"s", L"d"), L"d");
+    EXPECT_EQ(theApp.GetProfileInt(kSettingsSection, L"short", 5), 5);
+}
+
+TEST_F(Profile, StringsWithoutTerminatorOrWithInnerNullsReadSafely)
+{
+    const wchar_t unterminated[] = {L'0', L'7', L':', L'3', L'0'};
+    store::WriteRaw(L"a", REG_SZ, unterminated, sizeof unterminated);
+    const wchar_t inner[] = L"12\0" L"34";
+    store::WriteRaw(L"b", REG_SZ, inner, sizeof inner);
+    store::WriteRaw(L"odd", REG_SZ, "abc", 3);
+    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"a", L""), L"07:30");
+    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"b", L""), L"12");
+    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"odd", L"").size(), 1u);
+}
+
+TEST(ApplicationName, IsTheProgramFileNameWithoutFoldersAndExtension)
+{
+    EXPECT_EQ(ApplicationNameFromPath(L"C:\\Program Files\\Hourglade\\Hourglade.exe"), L"Hourglade");
+    EXPECT_EQ(ApplicationNameFromPath(L"Z:\\tmp\\my.timer.EXE"), L"my.timer");
+    EXPECT_EQ(ApplicationNameFromPath(L"C:\\dir.d\\NoExtension"), L"NoExtension");
+}
+
+TEST(DrawingWrappers, ReleaseWhatTheyAcquired)
+{
+    HPEN pen = nullptr;
+    {
+        GdiObject<HPEN> owned(::CreatePen(PS_SOLID, 1, RGB(1, 2, 3)));
+        pen = owned.Get();
+        ASSERT_EQ(::GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
+        GdiObject<HPEN> moved(std::move(owned));
+        EXPECT_EQ(owned.Get(), nullptr);
+        EXPECT_EQ(::GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
+    }
+    EXPECT_EQ(::GetObjectType(pen), 0u) << "the pen was not deleted";
+
+    const WindowDC screen(nullptr);
+    ASSERT_NE(screen.Get(), nullptr);
+    const MemoryDC memory(screen.Get());
+    ASSERT_NE(memory.Get(), nullptr);
+    const HGDIOBJ original = ::GetCurrentObject(memory.Get(), OBJ_PEN);
+    {
+        GdiObject<HPEN> red(::CreatePen(PS_SOLID, 1, RGB(255, 0, 0)));
+        const SelectedObject selected(memory.Get(), red.Get());
+        EXPECT_EQ(::GetCurrentObject(memory.Get(), OBJ_PEN), red.Get());
+    }
+    EXPECT_EQ(::GetCurrentObject(memory.Get(), OBJ_PEN), original);
+
+    HMENU menu = nullptr;
+    {
+        const LoadedMenu loaded(IDR_MAINMENU);
+        menu = loaded.Get();
+        ASSERT_TRUE(::IsMenu(menu));
+        EXPECT_EQ(::GetMenuItemCount(menu), 2);
+    }
+    EXPECT_FALSE(::IsMenu(menu));
+}
+
+}  // namespace

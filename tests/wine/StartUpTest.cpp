@@ -1,0 +1,206 @@
+// Start-up of the application object: the five hidden panels, the scale factors, and the stored values it loads.
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/HourgladeApp.h"
+#include "app/Settings.h"
+#include "mainpanel/MainDlg.h"
+#include "panels/AlarmDlg.h"
+#include "panels/CounterDlg.h"
+#include "panels/ShutdownDlg.h"
+#include "panels/TimerDlg.h"
+#include "res/resource.h"
+#include "tests/wine/AppHarness.h"
+
+namespace {
+
+using Entries = std::vector<std::wstring>;
+
+Entries EntriesOf(const HistoryList& list)
+{
+    return Entries(list.begin(), list.end());
+}
+
+// The dialog template a window was created from, told by a control only that template has.
+bool HasControl(HWND dialog, int id)
+{
+    return ::GetDlgItem(dialog, id) != nullptr;
+}
+
+class StartUp : public AppTest {};
+
+TEST_F(StartUp, ShowsNoWindow)
+{
+    StartApp();
+    PumpMessages();
+    for (HWND hWnd : ThreadWindows()) EXPECT_FALSE(::IsWindowVisible(hWnd)) << "a window is visible";
+}
+
+TEST_F(StartUp, CreatesTheFivePanelsHiddenWithTheMainPanelAsOwner)
+{
+    StartApp();
+    const HWND main = theApp.m_pMainDlg->m_hWnd;
+    ASSERT_TRUE(::IsWindow(main));
+    EXPECT_EQ(theApp.m_pMainWnd, theApp.m_pMainDlg);
+    EXPECT_EQ(::GetWindow(main, GW_OWNER), nullptr);
+    EXPECT_TRUE(HasControl(main, IDC_STATUS_SHUTDOWN));
+
+    const struct {
+        HWND panel;
+        int distinctiveControl;
+    } features[] = {
+        {theApp.m_pAlarmDlg->m_hWnd, IDC_HISTORY},
+        {theApp.m_pTimerDlg->m_hWnd, IDC_STOP},
+        {theApp.m_pCounterDlg->m_hWnd, IDC_STOP},
+        {theApp.m_pShutdownDlg->m_hWnd, IDC_MODE},
+    };
+    for (const auto& feature : features) {
+        ASSERT_TRUE(::IsWindow(feature.panel));
+        EXPECT_FALSE(::IsWindowVisible(feature.panel));
+        EXPECT_EQ(::GetWindow(feature.panel, GW_OWNER), main);
+        EXPECT_TRUE(HasControl(feature.panel, feature.distinctiveControl));
+        // Feature panels stay off the taskbar.
+        EXPECT_FALSE(::GetWindowLongPtrW(feature.panel, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    }
+    EXPECT_FALSE(HasControl(theApp.m_pCounterDlg->m_hWnd, IDC_HISTORY));
+    EXPECT_TRUE(HasControl(theApp.m_pTimerDlg->m_hWnd, IDC_HISTORY));
+}
+
+TEST_F(StartUp, MeasuresTheScaleFactorsOfTheScreen)
+{
+    StartApp();
+    const HDC screen = ::GetDC(nullptr);
+    const int dpiX = ::GetDeviceCaps(screen, LOGPIXELSX);
+    const int dpiY = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_DOUBLE_EQ(theApp.m_dScaleX, dpiX / 96.0);
+    EXPECT_DOUBLE_EQ(theApp.m_dScaleY, dpiY / 96.0);
+    // The test command runs this test in prefixes set to other resolutions too.
+    if (const char* expected = std::getenv("HG_EXPECTED_DPI")) {
+        EXPECT_DOUBLE_EQ(theApp.m_dScaleX, std::atoi(expected) / 96.0);
+        EXPECT_DOUBLE_EQ(theApp.m_dScaleY, std::atoi(expected) / 96.0);
+    }
+}
+
+TEST_F(StartUp, StartsAndStopsTheDrawingLibrary)
+{
+    StartApp();
+    EXPECT_NE(theApp.m_gdiplusToken, 0u);
+    EndApp();
+    EXPECT_EQ(theApp.m_gdiplusToken, 0u);
+}
+
+TEST_F(StartUp, FirstRunHasEmptyHistoriesAndWritesNothing)
+{
+    StartApp();
+    PumpMessages();
+    EXPECT_TRUE(theApp.m_pAlarmDlg->m_history.empty());
+    EXPECT_TRUE(theApp.m_pTimerDlg->m_history.empty());
+    EXPECT_TRUE(theApp.m_pShutdownDlg->m_history.empty());
+    EXPECT_EQ(theApp.m_nAlarmState, 0);
+    EXPECT_EQ(theApp.m_nTimerState, 0);
+    EXPECT_EQ(theApp.m_nCounterState, 0);
+    EXPECT_EQ(theApp.m_nShutdownState, 0);
+    EXPECT_FALSE(store::KeyExists());
+}
+
+TEST_F(StartUp, LoadsTheThreeHistoriesIntoTheirPanels)
+{
+    store::WriteString(kAlarmHistoryValue, L"07:30||06:45");
+    store::WriteString(kTimerHistoryValue, L"|03:00|10:00|");
+    store::WriteString(kShutdownHistoryValue, L"13:00|08:00|12:00|");
+    StartApp();
+    EXPECT_EQ(EntriesOf(theApp.m_pAlarmDlg->m_history), (Entries{L"07:30", L"06:45"}));
+    EXPECT_EQ(EntriesOf(theApp.m_pTimerDlg->m_history), (Entries{L"03:00", L"10:00"}));
+    EXPECT_EQ(EntriesOf(theApp.m_pShutdownDlg->m_history), (Entries{L"13:00", L"08:00", L"12:00"}));
+    // Loading rewrites nothing.
+    EXPECT_EQ(store::ReadString(kAlarmHistoryValue), L"07:30||06:45");
+}
+
+TEST_F(StartUp, LoadsHugeAndOddHistoriesInFull)
+{
+    std::wstring thousands;
+    for (int i = 0; i < 5000; ++i) thousands += std::to_wstring(i % 100) + L":" + std::to_wstring(i) + L"|";
+    const std::wstring longEntry(1 << 20, L'\u6642');
+    store::WriteString(kTimerHistoryValue, thousands);
+    store::WriteString(kAlarmHistoryValue, L"|||" + longEntry + L"||x|");
+    store::WriteString(kShutdownHistoryValue, L"|||");
+    StartApp();
+    EXPECT_EQ(theApp.m_pTimerDlg->m_history.size(), 5000u);
+    EXPECT_EQ(theApp.m_pTimerDlg->m_history.back(), L"99:4999");
+    EXPECT_EQ(EntriesOf(theApp.m_pAlarmDlg->m_history), (Entries{longEntry, L"x"}));
+    EXPECT_TRUE(theApp.m_pShutdownDlg->m_history.empty());
+}
+
+TEST_F(StartUp, ValuesOfTheWrongTypeReadAsTheirDefaults)
+{
+    const DWORD number = 7;
+    store::WriteRaw(kAlarmHistoryValue, REG_DWORD, &number, sizeof number);
+    store::WriteRaw(kTimerHistoryValue, REG_BINARY, "\x01\x02", 2);
+    store::WriteString(kAlarmStateValue, L"1");
+    store::WriteRaw(kAlarmTargetValue, REG_DWORD, &number, sizeof number);
+    StartApp();
+    EXPECT_TRUE(theApp.m_pAlarmDlg->m_history.empty());
+    EXPECT_TRUE(theApp.m_pTimerDlg->m_history.empty());
+    EXPECT_EQ(theApp.m_nAlarmState, 0);
+}
+
+TEST_F(StartUp, EndsWithExitCodeZeroWhenTheMainPanelIsDestroyed)
+{
+    StartApp();
+    const HWND timerPanel = theApp.m_pTimerDlg->m_hWnd;
+    ::DestroyWindow(theApp.m_pMainDlg->m_hWnd);
+    EXPECT_FALSE(::IsWindow(timerPanel));
+    m_started = false;
+    EXPECT_EQ(theApp.Run(), 0);
+    EXPECT_EQ(theApp.m_gdiplusToken, 0u);
+}
+
+// A copy of this program under another name reads and writes the values of that name. The copy runs this test
+// in a process of its own, on the values prepared for it, and reports through its exit code.
+class RenamedProgram : public AppTest {
+protected:
+    static bool IsTheCopy() { return std::getenv("HG_RENAMED_CHILD") != nullptr; }
+    void SetUp() override
+    {
+        if (!IsTheCopy()) AppTest::SetUp();
+    }
+};
+
+TEST_F(RenamedProgram, UsesTheStoredValuesOfItsOwnName)
+{
+    if (IsTheCopy()) {
+        StartApp();
+        EXPECT_EQ(theApp.m_strAppName, L"Renamed");
+        EXPECT_EQ(EntriesOf(theApp.m_pTimerDlg->m_history), (Entries{L"09:00"}));
+        return;
+    }
+    wchar_t self[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const std::filesystem::path copy = std::filesystem::temp_directory_path() / L"Renamed.exe";
+    std::filesystem::copy_file(self, copy, std::filesystem::copy_options::overwrite_existing);
+
+    store::Clear(L"Renamed");
+    store::WriteString(kTimerHistoryValue, L"09:00|", L"Renamed");
+    store::WriteString(kTimerHistoryValue, L"01:00|");  // under this program's own name
+
+    std::wstring command = L"\"" + copy.wstring() + L"\" --gtest_filter=RenamedProgram.UsesTheStoredValuesOfItsOwnName";
+    ::SetEnvironmentVariableW(L"HG_RENAMED_CHILD", L"1");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &process));
+    ::SetEnvironmentVariableW(L"HG_RENAMED_CHILD", nullptr);
+    ASSERT_EQ(::WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u) << "the renamed copy did not load its own values";
+    EXPECT_EQ(store::ReadString(kTimerHistoryValue), L"01:00|");
+    store::Clear(L"Renamed");
+    std::filesystem::remove(copy);
+}
+
+}  // namespace
