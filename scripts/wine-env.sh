@@ -1,0 +1,66 @@
+# Functions for running the program and its tests under Wine; sourced by the other scripts.
+# shellcheck shell=bash
+
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml,winemenubuilder.exe="}
+
+hg_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Starts a virtual X display of its own and exports DISPLAY. The display ends with the calling shell.
+hg_start_virtual_display() {
+  local number
+  for number in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    hg_xvfb_pid=$!
+    export DISPLAY=":$number"
+    local waited
+    for waited in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && break
+      sleep 0.1
+    done
+    trap 'hg_stop_virtual_display' EXIT
+    return 0
+  done
+  echo "no free X display number" >&2
+  return 1
+}
+
+hg_stop_virtual_display() {
+  [ -n "${hg_xvfb_pid:-}" ] && kill "$hg_xvfb_pid" 2>/dev/null || true
+}
+
+# Creates a Wine prefix in $1 with Japanese glyphs for the templates' typeface and, if $2 is given, that many
+# logical pixels per inch.
+hg_make_prefix() {
+  local prefix=$1 dpi=${2:-}
+  mkdir -p "$(dirname "$prefix")"
+  WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1
+  local fonts
+  fonts=$(mktemp --suffix=.reg)
+  printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"メイリオ"="Noto Sans CJK JP"' '"Meiryo"="Noto Sans CJK JP"' '' | iconv -f utf-8 -t utf-16 >"$fonts"
+  WINEPREFIX=$prefix wine regedit "$fonts" >/dev/null 2>&1
+  rm -f "$fonts"
+  [ -n "$dpi" ] && hg_set_prefix_dpi "$prefix" "$dpi"
+  WINEPREFIX=$prefix wineserver -w
+}
+
+hg_set_prefix_dpi() {
+  WINEPREFIX=$1 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+  WINEPREFIX=$1 wineserver -w
+}
+
+# Keeps the prefix's Wine services running until hg_stop_prefix, and starts its desktop process with a first
+# program ($2...), so that programs started later (each test is one) neither wait for them nor hand their
+# output pipes to them.
+hg_start_prefix() {
+  local prefix=$1
+  shift
+  WINEPREFIX=$prefix wineserver -p
+  WINEPREFIX=$prefix wine "$@" >/dev/null 2>&1 || true
+}
+
+hg_stop_prefix() {
+  WINEPREFIX=$1 wineserver -k 2>/dev/null || true
+}
