@@ -1,19 +1,48 @@
 #include "mainpanel/MainDlg.h"
 
 #include "app/HourgladeApp.h"
+#include "app/Texts.h"
+#include "framework/Gdi.h"
+#include "mainpanel/MainRules.h"
+#include "panels/AlarmDlg.h"
+#include "panels/CounterDlg.h"
+#include "panels/ShutdownDlg.h"
+#include "panels/TimerDlg.h"
 #include "res/resource.h"
+
+namespace {
+constexpr wchar_t kWebsiteAddress[] = L"http://www.orvane-pellit.jp/Hourglade/index.htm";
+
+// Broadcast by the shell when the notification area is created anew, for example after it crashed.
+const UINT WM_TASKBARCREATED = ::RegisterWindowMessageW(L"TaskbarCreated");
+
+HICON LoadProgramIcon(UINT id)
+{
+    return ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+}
+
+ClockStates CurrentStates()
+{
+    return {theApp.m_nAlarmState, theApp.m_nTimerState, theApp.m_nCounterState, theApp.m_nShutdownState};
+}
+}  // namespace
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND(IDOK, OnEnter)
     ON_COMMAND(IDCANCEL, OnCancel)
+    ON_COMMAND(IDC_WEBSITE, OnWebsite)
+    ON_WM_INITMENU()
+    ON_COMMAND(ID_MENU_MAINPANEL, OnMenuMainPanel)
+    ON_COMMAND(ID_MENU_ALARM, OnMenuAlarm)
+    ON_COMMAND(ID_MENU_TIMER, OnMenuTimer)
+    ON_COMMAND(ID_MENU_COUNTER, OnMenuCounter)
+    ON_COMMAND(ID_MENU_SHUTDOWN, OnMenuShutdown)
+    ON_MESSAGE(WM_TASKBARCREATED, OnTaskbarCreated)
 END_MESSAGE_MAP()
 // clang-format on
 
-CMainDlg::CMainDlg()
-    : CDialog(IDD_MAIN), m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_IDLE)))
-{
-}
+CMainDlg::CMainDlg() : CDialog(IDD_MAIN), m_hIcon(LoadProgramIcon(IDI_IDLE)) {}
 
 void CMainDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -27,11 +56,154 @@ BOOL CMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    AddTrayIcon();
+    RefreshStatus();
     return TRUE;
+}
+
+void CMainDlg::RefreshStatus()
+{
+    const ClockStates states = CurrentStates();
+    CStatic* const lines[] = {&m_stAlarm, &m_stTimer, &m_stCounter, &m_stShutdown};
+    const auto rules = StatusLineRules(states);
+    for (size_t i = 0; i < rules.size(); ++i) {
+        if (!rules[i].line) continue;
+        lines[i]->EnableWindow(rules[i].line->enabled);
+        lines[i]->SetWindowText(std::wstring(rules[i].line->text));
+    }
+    UpdateTrayIcon(IsIconActive(states));
+}
+
+// The notification-area icon -------------------------------------------------------------------------------
+
+void CMainDlg::AddTrayIcon()
+{
+    m_nid.cbSize = NOTIFYICONDATAW_V3_SIZE;
+    m_nid.hWnd = m_hWnd;
+    m_nid.uID = 0;
+    m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    m_nid.uCallbackMessage = WM_TRAYNOTIFY;
+    m_nid.hIcon = LoadProgramIcon(IDI_IDLE);
+    wcsncpy_s(m_nid.szTip, kTrayTip, _TRUNCATE);
+    ::Shell_NotifyIconW(NIM_ADD, &m_nid);
+}
+
+void CMainDlg::UpdateTrayIcon(bool active)
+{
+    m_nid.hIcon = LoadProgramIcon(active ? IDI_ACTIVE : IDI_IDLE);
+    ::Shell_NotifyIconW(NIM_MODIFY, &m_nid);
+}
+
+void CMainDlg::RemoveTrayIcon()
+{
+    ::Shell_NotifyIconW(NIM_DELETE, &m_nid);
+}
+
+LRESULT CMainDlg::OnTaskbarCreated(WPARAM, LPARAM)
+{
+    // The new notification area knows nothing of the icon, which is the only way into the program.
+    ::Shell_NotifyIconW(NIM_ADD, &m_nid);
+    return 0;
+}
+
+void CMainDlg::PostNcDestroy()
+{
+    RemoveTrayIcon();
+    delete this;
+}
+
+LRESULT CMainDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_TRAYNOTIFY) {
+        switch (static_cast<UINT>(lParam)) {
+        case WM_LBUTTONDOWN:
+            TrackTrayMenu(0);
+            break;
+        case WM_RBUTTONDOWN:
+            TrackTrayMenu(1);
+            break;
+        case WM_LBUTTONDBLCLK:
+            ShowMainPanel();
+            break;
+        default:
+            break;
+        }
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+// Opens one pop-up of menu 129 at the pointer; a chosen command arrives afterwards as WM_COMMAND.
+void CMainDlg::TrackTrayMenu(int popupIndex)
+{
+    POINT pointer{};
+    ::GetCursorPos(&pointer);
+    // Without being the foreground window the panel would not see the menu close when the user clicks
+    // elsewhere.
+    ::SetForegroundWindow(m_hWnd);
+    const LoadedMenu menu(IDR_MAINMENU);
+    ::TrackPopupMenu(::GetSubMenu(menu.Get(), popupIndex), TPM_RIGHTBUTTON, pointer.x, pointer.y, 0, m_hWnd, nullptr);
+    // Makes the menu's end take effect before the next click on the icon.
+    PostMessage(WM_NULL);
+}
+
+// Commands --------------------------------------------------------------------------------------------------
+
+void CMainDlg::OnInitMenu(HMENU menu)
+{
+    for (const MenuItemRule& rule : MenuRules(CurrentStates(), theApp.m_bMainShown)) {
+        if (rule.kind == MenuItemRule::Kind::Check)
+            ::CheckMenuItem(menu, rule.id, MF_BYCOMMAND | (rule.on ? MF_CHECKED : MF_UNCHECKED));
+        else
+            ::EnableMenuItem(menu, rule.id, MF_BYCOMMAND | (rule.on ? MF_ENABLED : MF_GRAYED));
+    }
+}
+
+void CMainDlg::ShowMainPanel()
+{
+    ShowWindow(SW_SHOW);
+    theApp.m_bMainShown = true;
+}
+
+void CMainDlg::OnMenuMainPanel()
+{
+    ShowMainPanel();
 }
 
 void CMainDlg::OnCancel()
 {
     ShowWindow(SW_HIDE);
     theApp.m_bMainShown = false;
+}
+
+void CMainDlg::ShowInTopmostBand(CWnd& panel)
+{
+    panel.ShowWindow(SW_SHOW);
+    panel.SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+void CMainDlg::OnMenuAlarm()
+{
+    ShowInTopmostBand(*theApp.m_pAlarmDlg);
+}
+
+void CMainDlg::OnMenuTimer()
+{
+    ShowInTopmostBand(*theApp.m_pTimerDlg);
+}
+
+void CMainDlg::OnMenuCounter()
+{
+    ShowInTopmostBand(*theApp.m_pCounterDlg);
+}
+
+void CMainDlg::OnMenuShutdown()
+{
+    ShowInTopmostBand(*theApp.m_pShutdownDlg);
+}
+
+void CMainDlg::OnWebsite()
+{
+    const auto result = reinterpret_cast<INT_PTR>(
+        ::ShellExecuteW(nullptr, L"open", kWebsiteAddress, nullptr, nullptr, SW_SHOW));
+    if (result <= 32) AfxMessageBox(kWebsiteUnavailable, MB_OK);
 }

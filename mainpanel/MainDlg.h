@@ -1,15 +1,21 @@
 #pragma once
-// The main panel: four status lines, the version, and the commands of the menus; it owns the other panels and
-// the notification-area icon.
+// The main panel: four status lines, the version, and the commands of the menus. It owns the other panels'
+// windows and the notification-area icon, which is the program's way in.
 #include <windows.h>
 // (after windows.h)
 #include <shellapi.h>
 
 #include "framework/Dialog.h"
 
+// The icon's callback message; lParam carries the mouse message that happened over the icon.
+inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 100;
+
 class CMainDlg : public CDialog {
 public:
     CMainDlg();
+
+    // Brings the status lines and the icon into line with the four clock states.
+    void RefreshStatus();
 
     HICON m_hIcon;
     NOTIFYICONDATAW m_nid{};
@@ -17,10 +23,20 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void PostNcDestroy() override { delete this; }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Removes the icon and deletes the panel, the last thing the program's windows do.
+    void PostNcDestroy() override;
 
     void OnEnter() {}
     void OnCancel();
+    void OnWebsite();
+    void OnInitMenu(HMENU menu);
+    void OnMenuMainPanel();
+    void OnMenuAlarm();
+    void OnMenuTimer();
+    void OnMenuCounter();
+    void OnMenuShutdown();
+    LRESULT OnTaskbarCreated(WPARAM, LPARAM);
 
     CStatic m_stAlarm;
     CStatic m_stTimer;
@@ -28,4 +44,12 @@ protected:
     CStatic m_stShutdown;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    void AddTrayIcon();
+    void UpdateTrayIcon(bool active);
+    void RemoveTrayIcon();
+    void TrackTrayMenu(int popupIndex);
+    void ShowMainPanel();
+    static void ShowInTopmostBand(CWnd& panel);
 };
