@@ -8,16 +8,20 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 
 add_library(hourglade_core STATIC ${HG_CORE_SOURCES})
 
-# The framework layer and the program's windows.
-add_library(hourglade_ui STATIC
+# The framework layer and the program's windows: an object library, so that every program gets the application
+# object even though no code names it.
+add_library(hourglade_ui OBJECT
   framework/App.cpp
   framework/Dialog.cpp
   framework/Registry.cpp
   framework/Wnd.cpp
   app/HourgladeApp.cpp
+  controls/ErrDlg.cpp
+  controls/MsgDlg.cpp
   mainpanel/MainDlg.cpp
   panels/AlarmDlg.cpp
   panels/CounterDlg.cpp
+  panels/PanelClock.cpp
   panels/PanelDlg.cpp
   panels/ShutdownDlg.cpp
   panels/ShutdownPrivilege.cpp
@@ -44,3 +48,4 @@ target_link_libraries(Hourglade PRIVATE hourglade_ui hourglade_system)
 target_link_options(Hourglade PRIVATE -municode)
 
 add_subdirectory(tests/wine)
+add_subdirectory(bench)

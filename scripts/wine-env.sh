@@ -30,8 +30,8 @@ hg_stop_virtual_display() {
   [ -n "${hg_xvfb_pid:-}" ] && kill "$hg_xvfb_pid" 2>/dev/null || true
 }
 
-# Creates a Wine prefix in $1 with Japanese glyphs for the templates' typeface and, if $2 is given, that many
-# logical pixels per inch.
+# Creates a Wine prefix in $1 with Japanese glyphs for the templates' typeface and for the system's user-interface
+# typefaces (menus, message boxes), and, if $2 is given, that many logical pixels per inch.
 hg_make_prefix() {
   local prefix=$1 dpi=${2:-}
   mkdir -p "$(dirname "$prefix")"
@@ -42,6 +42,14 @@ hg_make_prefix() {
     '"メイリオ"="Noto Sans CJK JP"' '"Meiryo"="Noto Sans CJK JP"' '' | iconv -f utf-8 -t utf-16 >"$fonts"
   WINEPREFIX=$prefix wine regedit "$fonts" >/dev/null 2>&1
   rm -f "$fonts"
+  local face
+  for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
+    WINEPREFIX=$prefix wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d "NotoSansCJK-Regular.ttc,Noto Sans CJK JP" /f >/dev/null 2>&1
+  done
+  # Windows are not left to a window manager: the virtual display has none, and Wine would wait for one at
+  # every hide.
+  WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   [ -n "$dpi" ] && hg_set_prefix_dpi "$prefix" "$dpi"
   WINEPREFIX=$prefix wineserver -w
 }

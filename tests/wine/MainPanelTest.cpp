@@ -1,0 +1,422 @@
+// The main panel: status lines, the notification-area icon and the menus it opens, the show commands.
+#include <string>
+#include <vector>
+
+#include "app/HourgladeApp.h"
+#include "app/Texts.h"
+#include "mainpanel/MainDlg.h"
+#include "panels/AlarmDlg.h"
+#include "panels/CounterDlg.h"
+#include "panels/ShutdownDlg.h"
+#include "panels/TimerDlg.h"
+#include "res/resource.h"
+#include "tests/wine/AppHarness.h"
+#include "tests/wine/ImportPatch.h"
+#include "tests/wine/PopupWatcher.h"
+
+namespace {
+
+// What the program handed to the notification area, call by call.
+struct NotifyCall {
+    DWORD message;
+    NOTIFYICONDATAW data;
+};
+std::vector<NotifyCall> g_notifyCalls;
+
+BOOL WINAPI RecordNotifyIcon(DWORD message, PNOTIFYICONDATAW data)
+{
+    NotifyCall call{message, {}};
+    memcpy(&call.data, data, std::min<size_t>(data->cbSize, sizeof call.data));
+    g_notifyCalls.push_back(call);
+    return TRUE;
+}
+
+HICON ProgramIcon(UINT id)
+{
+    return ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+}
+
+// A menu item as the user sees it.
+struct MenuItem {
+    UINT id;
+    std::wstring text;
+    bool checked;
+    bool greyed;
+};
+
+std::vector<MenuItem> ItemsOf(HMENU menu)
+{
+    std::vector<MenuItem> items;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        const UINT id = ::GetMenuItemID(menu, i);
+        const UINT state = ::GetMenuState(menu, i, MF_BYPOSITION);
+        if (state & MF_SEPARATOR) continue;
+        wchar_t text[64] = {};
+        ::GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+        items.push_back({id, text, (state & MF_CHECKED) != 0, (state & (MF_GRAYED | MF_DISABLED)) != 0});
+    }
+    return items;
+}
+
+const MenuItem* Find(const std::vector<MenuItem>& items, UINT id)
+{
+    for (const MenuItem& item : items)
+        if (item.id == id) return &item;
+    return nullptr;
+}
+
+// The menu that the icon's callback opened: read while it is open, then closed as Esc would.
+struct OpenedMenu {
+    std::vector<MenuItem> items;
+    RECT place{};
+};
+OpenedMenu g_opened;
+
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    const HWND popup = ::FindWindowW(L"#32768", nullptr);
+    if (!popup || !::IsWindowVisible(popup)) return;  // not open yet
+    ::KillTimer(nullptr, timer);
+    g_opened.items = ItemsOf(reinterpret_cast<HMENU>(::SendMessageW(popup, MN_GETHMENU, 0, 0)));
+    ::GetWindowRect(popup, &g_opened.place);
+    ::EndMenu();
+}
+
+class MainPanel : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        g_notifyCalls.clear();
+        ASSERT_TRUE(m_notifyPatch.IsApplied());
+        StartApp();
+    }
+
+    CMainDlg& Main() { return *theApp.m_pMainDlg; }
+    HWND MainWindow() { return theApp.m_pMainDlg->m_hWnd; }
+
+    void SetStates(int alarm, int timer, int counter, int shutdown)
+    {
+        theApp.m_nAlarmState = alarm;
+        theApp.m_nTimerState = timer;
+        theApp.m_nCounterState = counter;
+        theApp.m_nShutdownState = shutdown;
+        Main().RefreshStatus();
+    }
+
+    std::wstring StatusText(int id) { return ControlText(MainWindow(), id); }
+    bool StatusEnabled(int id) { return ::IsWindowEnabled(::GetDlgItem(MainWindow(), id)); }
+
+    // Presses a mouse button over the icon with the pointer at (x, y) and returns the menu that opened.
+    OpenedMenu PressIcon(UINT mouseMessage, int x = 300, int y = 200)
+    {
+        g_opened = {};
+        ::SetCursorPos(x, y);
+        ::SetTimer(nullptr, 0, 20, &ReadOpenMenu);
+        ::SendMessageW(MainWindow(), WM_TRAYNOTIFY, 0, mouseMessage);
+        PumpMessages();
+        return g_opened;
+    }
+
+    ImportPatch m_notifyPatch{"shell32.dll", "Shell_NotifyIconW", reinterpret_cast<void*>(&RecordNotifyIcon)};
+};
+
+TEST_F(MainPanel, AddsItsIconIdleWithTheRecordTheShellExpects)
+{
+    ASSERT_FALSE(g_notifyCalls.empty());
+    const NotifyCall& add = g_notifyCalls.front();
+    EXPECT_EQ(add.message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(add.data.cbSize, 968u);
+    EXPECT_EQ(add.data.hWnd, MainWindow());
+    EXPECT_EQ(add.data.uID, 0u);
+    EXPECT_EQ(add.data.uFlags, 7u);
+    EXPECT_EQ(add.data.uCallbackMessage, 1124u);
+    EXPECT_STREQ(add.data.szTip, L"Hourglade");
+    // Start-up refreshes the status once, which leaves the idle icon.
+    EXPECT_EQ(g_notifyCalls.back().message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_EQ(g_notifyCalls.back().data.hIcon, ProgramIcon(IDI_IDLE));
+    EXPECT_EQ(::SendMessageW(MainWindow(), WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(ProgramIcon(IDI_IDLE)));
+}
+
+TEST_F(MainPanel, StatusLinesFollowEveryStateAndLeaveUnknownOnesAlone)
+{
+    for (int id : {IDC_STATUS_ALARM, IDC_STATUS_TIMER, IDC_STATUS_COUNTER, IDC_STATUS_SHUTDOWN}) {
+        EXPECT_EQ(StatusText(id), kStatusNotSet);
+        EXPECT_FALSE(StatusEnabled(id));
+    }
+
+    SetStates(1, 2, 1, 1);
+    EXPECT_EQ(StatusText(IDC_STATUS_ALARM), kStatusSet);
+    EXPECT_EQ(StatusText(IDC_STATUS_TIMER), kStatusPaused);
+    EXPECT_EQ(StatusText(IDC_STATUS_COUNTER), kStatusSet);
+    EXPECT_EQ(StatusText(IDC_STATUS_SHUTDOWN), kStatusSet);
+    for (int id : {IDC_STATUS_ALARM, IDC_STATUS_TIMER, IDC_STATUS_COUNTER, IDC_STATUS_SHUTDOWN})
+        EXPECT_TRUE(StatusEnabled(id));
+
+    // The alarm knows no paused state, and 7 is no state at all: those lines stay as they were.
+    SetStates(2, 7, 2, 0);
+    EXPECT_EQ(StatusText(IDC_STATUS_ALARM), kStatusSet);
+    EXPECT_EQ(StatusText(IDC_STATUS_TIMER), kStatusPaused);
+    EXPECT_EQ(StatusText(IDC_STATUS_COUNTER), kStatusPaused);
+    EXPECT_EQ(StatusText(IDC_STATUS_SHUTDOWN), kStatusNotSet);
+    EXPECT_FALSE(StatusEnabled(IDC_STATUS_SHUTDOWN));
+}
+
+TEST_F(MainPanel, TheIconIsActiveOnlyWhileAClockRunsOrWaits)
+{
+    const struct {
+        int alarm, timer, counter, shutdown;
+        UINT icon;
+    } cases[] = {
+        {0, 0, 0, 0, IDI_IDLE}, {0, 2, 2, 0, IDI_IDLE}, {0, 0, 1, 0, IDI_ACTIVE},
+        {1, 0, 0, 0, IDI_ACTIVE}, {0, 0, 0, 1, IDI_ACTIVE}, {0, 1, 2, 0, IDI_ACTIVE},
+    };
+    for (const auto& c : cases) {
+        g_notifyCalls.clear();
+        SetStates(c.alarm, c.timer, c.counter, c.shutdown);
+        ASSERT_EQ(g_notifyCalls.size(), 1u);
+        EXPECT_EQ(g_notifyCalls[0].message, static_cast<DWORD>(NIM_MODIFY));
+        EXPECT_EQ(g_notifyCalls[0].data.hIcon, ProgramIcon(c.icon))
+            << c.alarm << c.timer << c.counter << c.shutdown;
+        // The rest of the record goes with every update unchanged.
+        EXPECT_EQ(g_notifyCalls[0].data.uFlags, 7u);
+        EXPECT_STREQ(g_notifyCalls[0].data.szTip, L"Hourglade");
+    }
+}
+
+TEST_F(MainPanel, LeftPressOpensTheMainMenuAtThePointer)
+{
+    const OpenedMenu menu = PressIcon(WM_LBUTTONDOWN, 300, 200);
+    ASSERT_EQ(menu.items.size(), 6u);
+    EXPECT_EQ(menu.place.left, 300);
+    EXPECT_EQ(menu.place.top, 200);
+    const std::vector<std::pair<UINT, std::wstring>> expected = {
+        {ID_MENU_MAINPANEL, L"メインパネル"}, {ID_MENU_ALARM, L"アラーム"},     {ID_MENU_TIMER, L"タイマー"},
+        {ID_MENU_COUNTER, L"カウンター"},     {ID_MENU_SHUTDOWN, L"電源の遮断"}, {ID_MENU_EXIT, L"終了"},
+    };
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(menu.items[i].id, expected[i].first);
+        EXPECT_EQ(menu.items[i].text, expected[i].second);
+        EXPECT_FALSE(menu.items[i].checked);
+        EXPECT_FALSE(menu.items[i].greyed);
+    }
+}
+
+TEST_F(MainPanel, RightPressOpensTheQuickSetMenu)
+{
+    const OpenedMenu menu = PressIcon(WM_RBUTTONDOWN);
+    ASSERT_EQ(menu.items.size(), 5u);
+    const std::vector<std::pair<UINT, std::wstring>> expected = {
+        {ID_QUICK_TIMER1, L"１分タイマー"},  {ID_QUICK_TIMER3, L"３分タイマー"},
+        {ID_QUICK_TIMER5, L"５分タイマー"},  {ID_QUICK_TIMER10, L"１０分タイマー"},
+        {ID_QUICK_COUNTER, L"カウンターをスタート"},
+    };
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(menu.items[i].id, expected[i].first);
+        EXPECT_EQ(menu.items[i].text, expected[i].second);
+        EXPECT_FALSE(menu.items[i].greyed);
+    }
+}
+
+TEST_F(MainPanel, MenusShowTheClocksStatesWhenTheyOpen)
+{
+    // A paused timer: no check mark, but no quick timers either.
+    SetStates(0, 2, 0, 0);
+    OpenedMenu main = PressIcon(WM_LBUTTONDOWN);
+    EXPECT_FALSE(Find(main.items, ID_MENU_TIMER)->checked);
+    OpenedMenu quick = PressIcon(WM_RBUTTONDOWN);
+    for (UINT id : {ID_QUICK_TIMER1, ID_QUICK_TIMER3, ID_QUICK_TIMER5, ID_QUICK_TIMER10})
+        EXPECT_TRUE(Find(quick.items, id)->greyed);
+    EXPECT_FALSE(Find(quick.items, ID_QUICK_COUNTER)->greyed);
+
+    // A running counter, a set alarm and power-off.
+    SetStates(1, 0, 1, 1);
+    main = PressIcon(WM_LBUTTONDOWN);
+    EXPECT_TRUE(Find(main.items, ID_MENU_ALARM)->checked);
+    EXPECT_FALSE(Find(main.items, ID_MENU_TIMER)->checked);
+    EXPECT_TRUE(Find(main.items, ID_MENU_COUNTER)->checked);
+    EXPECT_TRUE(Find(main.items, ID_MENU_SHUTDOWN)->checked);
+    EXPECT_FALSE(Find(main.items, ID_MENU_EXIT)->greyed);
+    quick = PressIcon(WM_RBUTTONDOWN);
+    EXPECT_FALSE(Find(quick.items, ID_QUICK_TIMER3)->greyed);
+    EXPECT_TRUE(Find(quick.items, ID_QUICK_COUNTER)->greyed);
+
+    // Everything idle again: every mark is taken off.
+    SetStates(0, 0, 0, 0);
+    main = PressIcon(WM_LBUTTONDOWN);
+    for (const MenuItem& item : main.items) EXPECT_FALSE(item.checked || item.greyed) << item.id;
+}
+
+TEST_F(MainPanel, TheMenuBarFollowsTheSameRules)
+{
+    SetStates(0, 1, 2, 0);
+    theApp.m_bMainShown = true;
+    const HMENU bar = ::GetMenu(MainWindow());
+    ASSERT_NE(bar, nullptr);
+    ::SendMessageW(MainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0);
+    EXPECT_EQ(::GetMenuState(bar, ID_MENU_TIMER, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(::GetMenuState(bar, ID_MENU_COUNTER, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_TRUE(::GetMenuState(bar, ID_MENU_MAINPANEL, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(::GetMenuState(bar, ID_QUICK_TIMER10, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(::GetMenuState(bar, ID_QUICK_COUNTER, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(MainPanel, DoubleClickShowsThePanelAndEscHidesIt)
+{
+    const RECT before = Main().GetWindowRect();
+    ::SendMessageW(MainWindow(), WM_TRAYNOTIFY, 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(::IsWindowVisible(MainWindow()));
+    EXPECT_TRUE(theApp.m_bMainShown);
+    EXPECT_FALSE(::GetWindowLongPtrW(MainWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    const RECT after = Main().GetWindowRect();
+    EXPECT_TRUE(::EqualRect(&before, &after));
+    EXPECT_TRUE(Find(PressIcon(WM_LBUTTONDOWN).items, ID_MENU_MAINPANEL)->greyed);
+
+    // Enter does nothing; Esc hides the panel.
+    ::PostMessageW(MainWindow(), WM_KEYDOWN, VK_RETURN, 0);
+    PumpMessages();
+    EXPECT_TRUE(::IsWindowVisible(MainWindow()));
+    ::PostMessageW(MainWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpMessages();
+    EXPECT_FALSE(::IsWindowVisible(MainWindow()));
+    EXPECT_FALSE(theApp.m_bMainShown);
+    EXPECT_FALSE(Find(PressIcon(WM_LBUTTONDOWN).items, ID_MENU_MAINPANEL)->greyed);
+
+    // The menu's own command shows it too; the close box hides it.
+    ::SendMessageW(MainWindow(), WM_COMMAND, ID_MENU_MAINPANEL, 0);
+    EXPECT_TRUE(::IsWindowVisible(MainWindow()));
+    EXPECT_TRUE(theApp.m_bMainShown);
+    ::SendMessageW(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    PumpMessages();
+    EXPECT_FALSE(::IsWindowVisible(MainWindow()));
+    EXPECT_FALSE(theApp.m_bMainShown);
+}
+
+TEST_F(MainPanel, OtherMouseMessagesOverTheIconDoNothing)
+{
+    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_RBUTTONDBLCLK}) {
+        g_opened = {};
+        ::SetTimer(nullptr, 0, 20, &ReadOpenMenu);
+        ::SendMessageW(MainWindow(), WM_TRAYNOTIFY, 0, message);
+        PumpMessagesFor(60);
+        EXPECT_TRUE(g_opened.items.empty()) << message;
+    }
+    for (HWND hWnd : ThreadWindows()) EXPECT_FALSE(::IsWindowVisible(hWnd));
+}
+
+TEST_F(MainPanel, ShowCommandsBringAPanelToTheTopmostBandWhereItWas)
+{
+    const struct {
+        UINT command;
+        CWnd* panel;
+    } commands[] = {
+        {ID_MENU_ALARM, theApp.m_pAlarmDlg},
+        {ID_MENU_TIMER, theApp.m_pTimerDlg},
+        {ID_MENU_COUNTER, theApp.m_pCounterDlg},
+        {ID_MENU_SHUTDOWN, theApp.m_pShutdownDlg},
+    };
+    int x = 100;
+    for (const auto& c : commands) {
+        c.panel->SetWindowPos(nullptr, x += 37, 211, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT before = c.panel->GetWindowRect();
+        ::SendMessageW(MainWindow(), WM_COMMAND, c.command, 0);
+        EXPECT_TRUE(c.panel->IsWindowVisible());
+        EXPECT_TRUE(::GetWindowLongPtrW(c.panel->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        const RECT after = c.panel->GetWindowRect();
+        EXPECT_TRUE(::EqualRect(&before, &after));
+        // Esc hides a feature panel again.
+        c.panel->PostMessage(WM_KEYDOWN, VK_ESCAPE);
+        PumpMessages();
+        EXPECT_FALSE(c.panel->IsWindowVisible());
+    }
+    EXPECT_FALSE(::IsWindowVisible(MainWindow()));
+}
+
+TEST_F(MainPanel, AddsTheIconAgainWhenTheNotificationAreaIsCreatedAnew)
+{
+    SetStates(0, 0, 1, 0);
+    g_notifyCalls.clear();
+    ::SendMessageW(MainWindow(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    ASSERT_EQ(g_notifyCalls.size(), 1u);
+    EXPECT_EQ(g_notifyCalls[0].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(g_notifyCalls[0].data.hIcon, ProgramIcon(IDI_ACTIVE));
+    EXPECT_EQ(g_notifyCalls[0].data.hWnd, MainWindow());
+    EXPECT_EQ(g_notifyCalls[0].data.uCallbackMessage, static_cast<UINT>(WM_TRAYNOTIFY));
+}
+
+TEST_F(MainPanel, RemovesTheIconWhenItsWindowIsDestroyed)
+{
+    const HWND main = MainWindow();
+    g_notifyCalls.clear();
+    EndApp();
+    ASSERT_EQ(g_notifyCalls.size(), 1u);
+    EXPECT_EQ(g_notifyCalls[0].message, static_cast<DWORD>(NIM_DELETE));
+    EXPECT_EQ(g_notifyCalls[0].data.hWnd, main);
+    EXPECT_EQ(g_notifyCalls[0].data.uID, 0u);
+}
+
+// The web page: what the shell is asked to open, and the message when it cannot.
+struct ShellCall {
+    HWND owner;
+    std::wstring verb, file;
+    bool withParameters, withDirectory;
+    INT show;
+};
+std::vector<ShellCall> g_shellCalls;
+INT_PTR g_shellResult = 42;
+
+HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory,
+                                    INT show)
+{
+    g_shellCalls.push_back({owner, verb ? verb : L"", file ? file : L"", parameters != nullptr, directory != nullptr,
+                            show});
+    return reinterpret_cast<HINSTANCE>(g_shellResult);
+}
+
+class Website : public MainPanel {
+protected:
+    void SetUp() override
+    {
+        MainPanel::SetUp();
+        g_shellCalls.clear();
+        ASSERT_TRUE(m_shellPatch.IsApplied());
+    }
+    ImportPatch m_shellPatch{"shell32.dll", "ShellExecuteW", reinterpret_cast<void*>(&RecordShellExecute)};
+};
+
+TEST_F(Website, OpensTheProductPageWithTheShell)
+{
+    g_shellResult = 42;
+    PopupWatcher watcher;  // no message may open
+    ::SendMessageW(MainWindow(), WM_COMMAND, MAKEWPARAM(IDC_WEBSITE, BN_CLICKED), 0);
+    ASSERT_EQ(g_shellCalls.size(), 1u);
+    const ShellCall& call = g_shellCalls[0];
+    EXPECT_EQ(call.owner, nullptr);
+    EXPECT_EQ(call.verb, L"open");
+    EXPECT_EQ(call.file.rfind(L"http://", 0), 0u) << "not a plain-HTTP address";
+    EXPECT_TRUE(call.file.ends_with(L"/Hourglade/index.htm"));
+    EXPECT_FALSE(call.withParameters);
+    EXPECT_FALSE(call.withDirectory);
+    EXPECT_EQ(call.show, SW_SHOW);
+    EXPECT_EQ(watcher.SeenCount(), 0);
+}
+
+TEST_F(Website, SaysSoWhenThePageCannotBeOpened)
+{
+    g_shellResult = 32;
+    PopupWatcher watcher;
+    std::wstring text, caption;
+    watcher.Then([&](HWND box) {
+        text = ControlText(box, 0xFFFF);
+        wchar_t title[64] = {};
+        ::GetWindowTextW(box, title, 64);
+        caption = title;
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    ::SendMessageW(MainWindow(), WM_COMMAND, MAKEWPARAM(IDC_WEBSITE, BN_CLICKED), 0);
+    EXPECT_EQ(watcher.SeenCount(), 1);
+    EXPECT_EQ(text, L"ウェブサイトが開けません。");
+    EXPECT_EQ(caption, TestAppName());
+}
+
+}  // namespace
