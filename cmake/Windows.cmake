@@ -13,11 +13,14 @@ add_library(hourglade_core STATIC ${HG_CORE_SOURCES})
 add_library(hourglade_ui OBJECT
   framework/App.cpp
   framework/Dialog.cpp
+  framework/DibSection.cpp
   framework/Registry.cpp
   framework/Wnd.cpp
   app/HourgladeApp.cpp
   controls/ErrDlg.cpp
   controls/MsgDlg.cpp
+  controls/NumDlg.cpp
+  controls/TDropDownDlg.cpp
   mainpanel/MainDlg.cpp
   panels/AlarmDlg.cpp
   panels/CounterDlg.cpp
@@ -48,4 +51,5 @@ target_link_libraries(Hourglade PRIVATE hourglade_ui hourglade_system)
 target_link_options(Hourglade PRIVATE -municode)
 
 add_subdirectory(tests/wine)
+add_subdirectory(tests/e2e)
 add_subdirectory(bench)

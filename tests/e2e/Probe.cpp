@@ -1,0 +1,123 @@
+// Looks at the running program's windows from outside, for the end-to-end checks: which panels and popups are
+// visible, where their controls are and what they show. Prints one line of UTF-8; exits 1 when the window or
+// control asked for does not exist.
+//
+//   probe panel <main|alarm|timer|counter|shutdown|notice|error>   visible|hidden x y width height [text]
+//   probe control <panel> <id>     x y width height enabled checked text
+//   probe menu                     x y width height of the open pop-up menu
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "res/resource.h"
+
+namespace {
+
+std::string Utf8(const std::wstring& text)
+{
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, result.data(), size, nullptr, nullptr);
+    result.resize(result.size() - 1);
+    return result;
+}
+
+std::wstring TextOf(HWND hWnd)
+{
+    wchar_t text[256] = {};
+    ::GetWindowTextW(hWnd, text, 256);
+    return text;
+}
+
+bool Has(HWND dialog, int id)
+{
+    return ::GetDlgItem(dialog, id) != nullptr;
+}
+
+// Every panel and popup is a dialog; the controls it holds tell which one it is.
+bool IsPanel(HWND dialog, const char* name)
+{
+    if (!std::strcmp(name, "main")) return Has(dialog, IDC_STATUS_ALARM);
+    if (!std::strcmp(name, "timer")) return Has(dialog, IDC_STOP) && Has(dialog, IDC_HISTORY);
+    if (!std::strcmp(name, "counter")) return Has(dialog, IDC_STOP) && !Has(dialog, IDC_HISTORY);
+    if (!std::strcmp(name, "alarm")) return Has(dialog, IDC_HISTORY) && !Has(dialog, IDC_STOP) && !Has(dialog, IDC_MODE);
+    if (!std::strcmp(name, "shutdown")) return Has(dialog, IDC_MODE);
+    if (!std::strcmp(name, "notice")) return Has(dialog, IDC_NOTICE_TEXT);
+    if (!std::strcmp(name, "error")) return Has(dialog, IDC_ERROR_TEXT);
+    if (!std::strcmp(name, "exit")) return Has(dialog, IDC_REMOVE_FROM_TRAY) && !Has(dialog, IDC_STATUS_ALARM);
+    return false;
+}
+
+HWND FindPanel(const char* name)
+{
+    struct Search {
+        const char* name;
+        HWND found;
+    } search{name, nullptr};
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM lParam) {
+            auto* s = reinterpret_cast<Search*>(lParam);
+            wchar_t className[16] = {};
+            ::GetClassNameW(hWnd, className, 16);
+            if (std::wcscmp(className, L"#32770") != 0 || !IsPanel(hWnd, s->name)) return TRUE;
+            // Prefer a visible one: popups of the same kind may linger hidden.
+            if (!s->found || ::IsWindowVisible(hWnd)) s->found = hWnd;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void PrintRect(HWND hWnd)
+{
+    RECT r{};
+    ::GetWindowRect(hWnd, &r);
+    std::printf("%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+int Panel(const char* name)
+{
+    const HWND panel = FindPanel(name);
+    if (!panel) return 1;
+    std::printf("%s ", ::IsWindowVisible(panel) ? "visible" : "hidden");
+    PrintRect(panel);
+    const int textId = !std::strcmp(name, "notice") ? IDC_NOTICE_TEXT : !std::strcmp(name, "error") ? IDC_ERROR_TEXT : 0;
+    if (textId) std::printf(" %s", Utf8(TextOf(::GetDlgItem(panel, textId))).c_str());
+    std::printf("\n");
+    return 0;
+}
+
+int Control(const char* name, int id)
+{
+    const HWND panel = FindPanel(name);
+    const HWND control = panel ? ::GetDlgItem(panel, id) : nullptr;
+    if (!control) return 1;
+    PrintRect(control);
+    const LRESULT checked = ::SendMessageW(control, BM_GETCHECK, 0, 0);
+    std::printf(" %d %d %s\n", ::IsWindowEnabled(control) ? 1 : 0, checked == BST_CHECKED ? 1 : 0,
+                Utf8(TextOf(control)).c_str());
+    return 0;
+}
+
+int Menu()
+{
+    const HWND menu = ::FindWindowW(L"#32768", nullptr);
+    if (!menu || !::IsWindowVisible(menu)) return 1;
+    PrintRect(menu);
+    std::printf("\n");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && !std::strcmp(argv[1], "panel")) return Panel(argv[2]);
+    if (argc == 4 && !std::strcmp(argv[1], "control")) return Control(argv[2], std::atoi(argv[3]));
+    if (argc == 2 && !std::strcmp(argv[1], "menu")) return Menu();
+    std::fprintf(stderr, "usage: probe panel NAME | probe control PANEL ID | probe menu\n");
+    return 2;
+}
