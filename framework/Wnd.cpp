@@ -8,6 +8,15 @@
 namespace {
 // The property under which every window of the program keeps a pointer to its object.
 constexpr wchar_t kObjectProperty[] = L"Hourglade.Wnd";
+
+// The message being dispatched on this thread, for Default(). It is kept here and not in the window's object,
+// because a handler may destroy its own window, and with it the object, before the dispatch returns.
+struct CurrentMessage {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+thread_local const CurrentMessage* t_current = nullptr;
 }  // namespace
 
 CWnd* CWnd::FromHandle(HWND hWnd)
@@ -44,9 +53,9 @@ LRESULT CALLBACK CWnd::StandardWindowProc(HWND hWnd, UINT message, WPARAM wParam
 LRESULT CWnd::Dispatch(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const CurrentMessage current{message, wParam, lParam};
-    const CurrentMessage* outer = std::exchange(wnd.m_current, &current);
+    const CurrentMessage* outer = std::exchange(t_current, &current);
     const LRESULT result = wnd.WindowProc(message, wParam, lParam);
-    wnd.m_current = outer;
+    t_current = outer;
 
     if (message == WM_NCDESTROY) {
         CWinApp* app = AfxGetApp();
@@ -85,7 +94,7 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 
 LRESULT CWnd::Default()
 {
-    return m_current ? DefWindowProc(m_current->message, m_current->wParam, m_current->lParam) : 0;
+    return t_current ? DefWindowProc(t_current->message, t_current->wParam, t_current->lParam) : 0;
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)

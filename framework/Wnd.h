@@ -81,11 +81,4 @@ protected:
 
 private:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-
-    struct CurrentMessage {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
-    const CurrentMessage* m_current = nullptr;
 };
