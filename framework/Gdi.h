@@ -109,3 +109,20 @@ public:
 private:
     HMENU m_hMenu;
 };
+
+// Fills a rectangle with one colour, as the background colour of an opaque text output (no brush is created).
+inline void FillSolidRect(HDC hDC, const RECT& rect, COLORREF colour)
+{
+    ::SetBkColor(hDC, colour);
+    ::ExtTextOutW(hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
+// A one-pixel frame just inside a rectangle: the top and left edges in one colour, the right and bottom edges,
+// over their full length, in the other.
+inline void Draw3dRect(HDC hDC, const RECT& rect, COLORREF topLeft, COLORREF bottomRight)
+{
+    FillSolidRect(hDC, {rect.left, rect.top, rect.right - 1, rect.top + 1}, topLeft);
+    FillSolidRect(hDC, {rect.left, rect.top, rect.left + 1, rect.bottom - 1}, topLeft);
+    FillSolidRect(hDC, {rect.right - 1, rect.top, rect.right, rect.bottom}, bottomRight);
+    FillSolidRect(hDC, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, bottomRight);
+}

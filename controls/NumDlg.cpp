@@ -1,0 +1,112 @@
+#include "controls/NumDlg.h"
+
+#include <gdiplus.h>
+
+#include <string>
+
+#include "app/HourgladeApp.h"
+#include "framework/DibSection.h"
+#include "framework/Gdi.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr wchar_t kDigitFontFamily[] = L"Meiryo";
+
+Gdiplus::RectF ToGdiplus(const RectF& rect)
+{
+    return {static_cast<Gdiplus::REAL>(rect.x), static_cast<Gdiplus::REAL>(rect.y),
+            static_cast<Gdiplus::REAL>(rect.width), static_cast<Gdiplus::REAL>(rect.height)};
+}
+
+}  // namespace
+
+// clang-format off
+BEGIN_MESSAGE_MAP(NumDlg, CDialog)
+    ON_WM_PAINT()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()
+// clang-format on
+
+NumDlg::NumDlg(int maxDigit, int left, int top)
+    : CDialog(IDD_DIGIT_PICKER),
+      m_nMaxDigit(maxDigit),
+      m_nLeft(left),
+      m_nTop(top),
+      m_nHover(PickerLayout::kNoDigit),
+      m_layout({theApp.m_dScaleX, theApp.m_dScaleY})
+{
+    m_nWidth = m_layout.OuterWidth();
+    m_nHeight = m_layout.OuterHeight();
+}
+
+BOOL NumDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetWindowPos(HWND_TOPMOST, m_nLeft, m_nTop, m_nWidth, m_nHeight, SWP_SHOWWINDOW);
+    SetCapture();
+    return TRUE;
+}
+
+void NumDlg::OnPaint()
+{
+    const PaintDC window(m_hWnd);
+    const DibSection picture(m_nWidth, m_nHeight);
+    DrawPicture(picture.GetDC());
+    // The picture is as large as the whole popup; the frame clips what lies beyond the client area.
+    ::BitBlt(window.Get(), 0, 0, m_nWidth, m_nHeight, picture.GetDC(), 0, 0, SRCCOPY);
+}
+
+void NumDlg::DrawPicture(HDC hDC) const
+{
+    Gdiplus::Graphics graphics(hDC);
+    const Gdiplus::SolidBrush background{Gdiplus::Color(kPickerBackground)};
+    const Gdiplus::SolidBrush highlight{Gdiplus::Color(kPickerHighlight)};
+    const Gdiplus::SolidBrush allowedDigit{Gdiplus::Color(kPickerAllowedDigit)};
+    const Gdiplus::SolidBrush disallowedDigit{Gdiplus::Color(kPickerDisallowedDigit)};
+    const Gdiplus::FontFamily meiryo(kDigitFontFamily);
+    const Gdiplus::Font font(meiryo.IsAvailable() ? &meiryo : Gdiplus::FontFamily::GenericSansSerif(),
+                             static_cast<Gdiplus::REAL>(PickerLayout::kFontPoints), Gdiplus::FontStyleRegular,
+                             Gdiplus::UnitPoint);
+    Gdiplus::StringFormat centred;
+    centred.SetAlignment(Gdiplus::StringAlignmentCenter);
+    centred.SetLineAlignment(Gdiplus::StringAlignmentCenter);
+
+    graphics.FillRectangle(&background, 0, 0, m_nWidth, m_nHeight);
+    if (m_nHover != PickerLayout::kNoDigit) {
+        graphics.FillRectangle(&highlight, ToGdiplus(m_layout.HighlightRect(m_nHover)));
+    }
+    for (int digit = 0; digit <= 9; ++digit) {
+        const std::wstring text = std::to_wstring(digit);
+        const Gdiplus::Brush* colour = PickerLayout::IsAllowed(digit, m_nMaxDigit) ? &allowedDigit : &disallowedDigit;
+        graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), &font,
+                            ToGdiplus(m_layout.DigitTextRect(digit)), &centred, colour);
+    }
+}
+
+void NumDlg::OnMouseMove(UINT, POINT point)
+{
+    Default();
+    m_nHover = m_layout.HoverAt({point.x, point.y}, m_nMaxDigit);
+    // Repainted on every movement; the picture is copied whole, so the background is not erased first.
+    InvalidateRect(nullptr, FALSE);
+}
+
+// With the capture, presses outside the popup come here too; they end it without a choice.
+void NumDlg::OnLButtonDown(UINT, POINT)
+{
+    EndDialog(m_nHover);
+}
+
+void NumDlg::OnOK()
+{
+    EndDialog(m_nHover);
+}
+
+void NumDlg::OnCancel()
+{
+    EndDialog(PickerLayout::kNoDigit);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The list popup of the history buttons and of the selector: one text row per item directly below its anchor,
+// the row under the pointer highlighted. With deletion on, the highlighted row carries a delete mark at its right
+// end, and a press there removes the row while the popup stays open. It holds the mouse capture, so that a press
+// anywhere ends it: on a row with that row, elsewhere with no choice.
+//
+// Before DoModal the caller fills m_items, sets m_nLeft, m_nTop, m_nWidth and m_bDeletable, and may leave a row
+// to highlight at first in m_nCurSel. DoModal returns the chosen row's index in m_items as the list stands
+// afterwards, always a row of it, or -1; m_removed then holds the deleted rows in the order of deletion.
+#include <string>
+#include <vector>
+
+#include "controls/DropDownLayout.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+
+class TDropDownDlg : public CDialog {
+public:
+    TDropDownDlg();
+
+    // The row under the pointer, or -1; also the result.
+    int m_nCurSel;
+    std::vector<std::wstring> m_items;
+    std::vector<std::wstring> m_removed;
+    GdiObject<HFONT> m_font;
+    // Screen point of the top-left corner, and the width in pixels (not scaled).
+    int m_nLeft;
+    int m_nTop;
+    int m_nWidth;
+    bool m_bDeletable;
+    // The pointer is over the delete column.
+    bool m_bDeleteHot;
+
+protected:
+    BOOL OnInitDialog() override;
+
+    void OnPaint();
+    void OnMouseMove(UINT flags, POINT point);
+    void OnLButtonDown(UINT flags, POINT point);
+    void OnOK();
+    void OnCancel();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    int RowCount() const { return static_cast<int>(m_items.size()); }
+    // m_nCurSel when it names a row of the list, otherwise -1.
+    int ChosenRow() const;
+    Rect ClientArea() const;
+    // Places the popup below its anchor, as high as its rows.
+    void FitToRows();
+    void DeleteRow(int row);
+
+    void DrawPicture(HDC hDC, const Rect& client) const;
+    void DrawHighlightedRow(HDC hDC, int row, const Rect& client) const;
+    void DrawRowText(HDC hDC, int row, COLORREF colour) const;
+
+    DropDownLayout m_layout;
+};
