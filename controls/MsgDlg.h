@@ -1,0 +1,29 @@
+#pragma once
+// The notice of a clock that has run out or is about to act: a small topmost window with the program's icon and
+// one line of text, announced with the information beep. Only Esc or its close box closes it.
+//
+// It is owned by no window and disables none, so that a notice left open holds up no panel and no other clock.
+#include <string>
+
+#include "framework/Dialog.h"
+
+class MsgDlg : public CDialog {
+public:
+    explicit MsgDlg(const std::wstring& text);
+
+    std::wstring m_strText;
+    CStatic m_stText;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnEnter() {}
+    void OnClose() { EndDialog(0); }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Without an owner the window system would put the notice at the screen's top-left corner.
+    void CentreOnWorkArea();
+};

@@ -1,0 +1,46 @@
+#pragma once
+// Drives the feature panels as the user would and reads what they and the main panel show.
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "tests/wine/AppHarness.h"
+#include "tests/wine/PopupWatcher.h"
+
+// The application started, with a watcher for the popups that open afterwards.
+class StartedAppTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        StartApp();
+        m_watcher.emplace();
+    }
+    void TearDown() override
+    {
+        m_watcher.reset();
+        AppTest::TearDown();
+    }
+    PopupWatcher& Watcher() { return *m_watcher; }
+
+private:
+    std::optional<PopupWatcher> m_watcher;
+};
+
+// Clicks a button of a panel; a Set or Stop toggle changes its pressed-in state before the panel's handler runs.
+void Click(HWND panel, int id);
+bool IsPressedIn(HWND panel, int id);
+bool IsEnabled(HWND panel, int id);
+
+// The four digit buttons of a time field, and the four digits below them (the counter's count).
+void SetDigits(HWND panel, const std::array<std::wstring, 4>& digits);
+std::array<std::wstring, 4> Digits(HWND panel);
+std::array<std::wstring, 4> Remaining(HWND panel);
+
+// The main panel's status line of a clock (IDC_STATUS_...), and whether the icon shows a running clock.
+std::wstring StatusLine(int id);
+bool IsIconActive();
+
+bool IsTopmost(HWND window);
