@@ -38,6 +38,11 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND(ID_MENU_TIMER, OnMenuTimer)
     ON_COMMAND(ID_MENU_COUNTER, OnMenuCounter)
     ON_COMMAND(ID_MENU_SHUTDOWN, OnMenuShutdown)
+    ON_COMMAND(ID_QUICK_TIMER1, OnQuickTimer1)
+    ON_COMMAND(ID_QUICK_TIMER3, OnQuickTimer3)
+    ON_COMMAND(ID_QUICK_TIMER5, OnQuickTimer5)
+    ON_COMMAND(ID_QUICK_TIMER10, OnQuickTimer10)
+    ON_COMMAND(ID_QUICK_COUNTER, OnQuickCounter)
     ON_MESSAGE(WM_TASKBARCREATED, OnTaskbarCreated)
 END_MESSAGE_MAP()
 // clang-format on
@@ -199,6 +204,40 @@ void CMainDlg::OnMenuCounter()
 void CMainDlg::OnMenuShutdown()
 {
     ShowInTopmostBand(*theApp.m_pShutdownDlg);
+}
+
+void CMainDlg::QuickSetTimer(const std::wstring& minutes)
+{
+    theApp.m_pTimerDlg->QuickSet(minutes);
+    ShowInTopmostBand(*theApp.m_pTimerDlg);
+}
+
+void CMainDlg::OnQuickTimer1()
+{
+    QuickSetTimer(L"01");
+}
+
+void CMainDlg::OnQuickTimer3()
+{
+    QuickSetTimer(L"03");
+}
+
+void CMainDlg::OnQuickTimer5()
+{
+    QuickSetTimer(L"05");
+}
+
+void CMainDlg::OnQuickTimer10()
+{
+    QuickSetTimer(L"10");
+}
+
+void CMainDlg::OnQuickCounter()
+{
+    CounterDlg& counter = *theApp.m_pCounterDlg;
+    counter.m_btnSet.SetCheck(BST_CHECKED);
+    counter.OnSet();
+    ShowInTopmostBand(counter);
 }
 
 void CMainDlg::OnWebsite()

@@ -36,6 +36,11 @@ protected:
     void OnMenuTimer();
     void OnMenuCounter();
     void OnMenuShutdown();
+    void OnQuickTimer1();
+    void OnQuickTimer3();
+    void OnQuickTimer5();
+    void OnQuickTimer10();
+    void OnQuickCounter();
     LRESULT OnTaskbarCreated(WPARAM, LPARAM);
 
     CStatic m_stAlarm;
@@ -52,4 +57,5 @@ private:
     void TrackTrayMenu(int popupIndex);
     void ShowMainPanel();
     static void ShowInTopmostBand(CWnd& panel);
+    static void QuickSetTimer(const std::wstring& minutes);
 };

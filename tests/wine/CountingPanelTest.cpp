@@ -1,0 +1,216 @@
+// What the countdown timer and the counter share: their one-second clock, paused, resumed, cleared and reset in
+// every state, ticks of a clock that no longer runs, and notices that hold up no other clock.
+#include <string>
+
+#include "app/HourgladeApp.h"
+#include "app/Texts.h"
+#include "panels/AlarmDlg.h"
+#include "panels/CounterDlg.h"
+#include "panels/ShutdownDlg.h"
+#include "panels/TimerDlg.h"
+#include "res/resource.h"
+#include "tests/wine/FakeSecondTicks.h"
+#include "tests/wine/PanelDriver.h"
+
+namespace {
+
+using Digits4 = std::array<std::wstring, 4>;
+
+struct CountingPanel {
+    const char* name;
+    HWND (*window)();
+    std::int32_t* state;
+    int (*count)();
+    bool entersTime;  // the timer starts from 03:21, the counter from 0
+    Digits4 started;
+    Digits4 afterOneTick;
+    int countAfterTwoTicks;
+    int statusLine;
+    void (*reset)();
+};
+
+void PrintTo(const CountingPanel& panel, std::ostream* out)
+{
+    *out << panel.name;
+}
+
+const CountingPanel kTimer{
+    "timer",
+    [] { return theApp.m_pTimerDlg->m_hWnd; },
+    &theApp.m_nTimerState,
+    [] { return static_cast<int>(theApp.m_pTimerDlg->m_nRemain); },
+    true,
+    {L"0", L"3", L"2", L"1"},
+    {L"0", L"3", L"2", L"0"},
+    199,
+    IDC_STATUS_TIMER,
+    [] { theApp.m_pTimerDlg->Reset(); },
+};
+
+const CountingPanel kCounter{
+    "counter",
+    [] { return theApp.m_pCounterDlg->m_hWnd; },
+    &theApp.m_nCounterState,
+    [] { return static_cast<int>(theApp.m_pCounterDlg->m_nCount); },
+    false,
+    {L"0", L"0", L"0", L"0"},
+    {L"0", L"0", L"0", L"1"},
+    2,
+    IDC_STATUS_COUNTER,
+    [] { theApp.m_pCounterDlg->Reset(); },
+};
+
+class CountingPanels : public StartedAppTest, public ::testing::WithParamInterface<CountingPanel> {
+protected:
+    HWND Panel() const { return GetParam().window(); }
+    int State() const { return *GetParam().state; }
+
+    void Start()
+    {
+        if (GetParam().entersTime) SetDigits(Panel(), {L"0", L"3", L"2", L"1"});
+        Click(Panel(), IDC_SET);
+        ASSERT_EQ(State(), 1);
+        ASSERT_EQ(Remaining(Panel()), GetParam().started);
+    }
+    void ExpectIdle()
+    {
+        EXPECT_EQ(State(), 0);
+        EXPECT_FALSE(IsPressedIn(Panel(), IDC_SET));
+        EXPECT_FALSE(IsPressedIn(Panel(), IDC_STOP));
+        EXPECT_FALSE(IsEnabled(Panel(), IDC_STOP));
+        EXPECT_EQ(Remaining(Panel()), (Digits4{L"0", L"0", L"0", L"0"}));
+        EXPECT_EQ(fake_ticks::RunningClock(Panel()), 0u);
+    }
+};
+
+TEST_P(CountingPanels, PauseResumeAndClearStopAndStartTheClockAndFollowOnTheMainPanel)
+{
+    Start();
+    EXPECT_EQ(fake_ticks::StartCount(Panel()), 1);
+    EXPECT_TRUE(IsEnabled(Panel(), IDC_STOP));
+    EXPECT_EQ(StatusLine(GetParam().statusLine), kStatusSet);
+    EXPECT_TRUE(IsIconActive());
+    fake_ticks::Tick(Panel());
+
+    Click(Panel(), IDC_STOP);
+    EXPECT_EQ(State(), 2);
+    EXPECT_EQ(fake_ticks::StopCount(Panel()), 1);
+    EXPECT_EQ(fake_ticks::RunningClock(Panel()), 0u);
+    EXPECT_EQ(StatusLine(GetParam().statusLine), kStatusPaused);
+    EXPECT_FALSE(IsIconActive());
+
+    Click(Panel(), IDC_STOP);
+    EXPECT_EQ(State(), 1);
+    EXPECT_EQ(fake_ticks::StartCount(Panel()), 2);
+    EXPECT_EQ(Remaining(Panel()), GetParam().afterOneTick) << "the pause lost the count";
+    EXPECT_TRUE(IsIconActive());
+    fake_ticks::Tick(Panel());
+    EXPECT_EQ(GetParam().count(), GetParam().countAfterTwoTicks);
+
+    // Clearing a running clock stops it; clearing a paused one has no clock to stop.
+    Click(Panel(), IDC_SET);
+    ExpectIdle();
+    EXPECT_EQ(fake_ticks::StopCount(Panel()), 2);
+    EXPECT_EQ(StatusLine(GetParam().statusLine), kStatusNotSet);
+    Start();
+    Click(Panel(), IDC_STOP);
+    Click(Panel(), IDC_SET);
+    ExpectIdle();
+    EXPECT_EQ(fake_ticks::StopCount(Panel()), 3);
+    EXPECT_EQ(StatusLine(GetParam().statusLine), kStatusNotSet);
+}
+
+TEST_P(CountingPanels, TicksOfAClockThatNoLongerRunsChangeNothing)
+{
+    Start();
+    const UINT first = fake_ticks::RunningClock(Panel());
+    const int count = GetParam().count();
+
+    Click(Panel(), IDC_STOP);
+    fake_ticks::PostTick(Panel(), first);
+    PumpMessages();
+    EXPECT_EQ(GetParam().count(), count) << "after a pause";
+
+    // Already on its way when the clock was replaced by the resume.
+    Click(Panel(), IDC_STOP);
+    fake_ticks::PostTick(Panel(), first);
+    PumpMessages();
+    EXPECT_EQ(GetParam().count(), count) << "after the clock was replaced";
+
+    const UINT second = fake_ticks::RunningClock(Panel());
+    Click(Panel(), IDC_SET);
+    fake_ticks::PostTick(Panel(), second);
+    PumpMessages();
+    EXPECT_EQ(GetParam().count(), count) << "after a clear";
+
+    Start();
+    const UINT third = fake_ticks::RunningClock(Panel());
+    GetParam().reset();
+    fake_ticks::PostTick(Panel(), third);
+    PumpMessages();
+    EXPECT_EQ(Remaining(Panel()), (Digits4{L"0", L"0", L"0", L"0"})) << "after a reset";
+}
+
+TEST_P(CountingPanels, ResetReturnsEveryStateToIdle)
+{
+    GetParam().reset();
+    ExpectIdle();
+    for (const bool paused : {false, true}) {
+        Start();
+        fake_ticks::Tick(Panel());
+        if (paused) Click(Panel(), IDC_STOP);
+        const int stops = fake_ticks::StopCount(Panel());
+        GetParam().reset();
+        ExpectIdle();
+        EXPECT_EQ(fake_ticks::StopCount(Panel()), paused ? stops : stops + 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(TimerAndCounter, CountingPanels, ::testing::Values(kTimer, kCounter),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A notice left open holds up neither the other clock nor any panel.
+class Notices : public StartedAppTest {
+protected:
+    static HWND Timer() { return theApp.m_pTimerDlg->m_hWnd; }
+    static HWND Counter() { return theApp.m_pCounterDlg->m_hWnd; }
+    static void ExpectAllPanelsEnabled()
+    {
+        for (const HWND panel : {theApp.m_pMainWnd->m_hWnd, theApp.m_pAlarmDlg->m_hWnd, Timer(), Counter(),
+                                 theApp.m_pShutdownDlg->m_hWnd})
+            EXPECT_TRUE(::IsWindowEnabled(panel));
+    }
+};
+
+TEST_F(Notices, TheCounterGoesOnWhileTheTimersNoticeIsOpenAndTheOtherWayRound)
+{
+    Click(Counter(), IDC_SET);
+    SetDigits(Timer(), {L"0", L"0", L"0", L"1"});
+    Click(Timer(), IDC_SET);
+    Watcher().Then([](HWND notice) {
+        ExpectAllPanelsEnabled();
+        fake_ticks::Ticks(Counter(), 3);
+        EXPECT_EQ(Remaining(Counter()), (Digits4{L"0", L"0", L"0", L"3"}));
+        // The idle timer can be set again meanwhile.
+        SetDigits(Timer(), {L"0", L"0", L"0", L"2"});
+        Click(Timer(), IDC_SET);
+        EXPECT_EQ(theApp.m_nTimerState, 1);
+        EndPopup(notice, 0);
+    });
+    fake_ticks::Tick(Timer());
+    ASSERT_EQ(Watcher().SeenCount(), 1);
+
+    theApp.m_pCounterDlg->m_nCount = 5999;
+    Watcher().Then([](HWND notice) {
+        EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), kCounterOverflowNotice);
+        ExpectAllPanelsEnabled();
+        fake_ticks::Tick(Timer());
+        EXPECT_EQ(Remaining(Timer()), (Digits4{L"0", L"0", L"0", L"1"}));
+        EndPopup(notice, 0);
+    });
+    fake_ticks::Tick(Counter());
+    EXPECT_EQ(Watcher().SeenCount(), 2);
+    EXPECT_EQ(Watcher().PendingCount(), 0u);
+}
+
+}  // namespace
