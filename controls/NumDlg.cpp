@@ -55,14 +55,17 @@ void NumDlg::OnPaint()
 {
     const PaintDC window(m_hWnd);
     const DibSection picture(m_nWidth, m_nHeight);
-    DrawPicture(picture.GetDC());
+    DrawPicture(picture);
     // The picture is as large as the whole popup; the frame clips what lies beyond the client area.
     ::BitBlt(window.Get(), 0, 0, m_nWidth, m_nHeight, picture.GetDC(), 0, 0, SRCCOPY);
 }
 
-void NumDlg::DrawPicture(HDC hDC) const
+void NumDlg::DrawPicture(const DibSection& picture) const
 {
-    Gdiplus::Graphics graphics(hDC);
+    // Drawing straight into the pixels is much faster under Wine than through the picture's device context.
+    Gdiplus::Bitmap canvas(picture.Width(), picture.Height(), picture.Stride(), PixelFormat32bppRGB,
+                           static_cast<BYTE*>(picture.Bits()));
+    Gdiplus::Graphics graphics(&canvas);
     const Gdiplus::SolidBrush background{Gdiplus::Color(kPickerBackground)};
     const Gdiplus::SolidBrush highlight{Gdiplus::Color(kPickerHighlight)};
     const Gdiplus::SolidBrush allowedDigit{Gdiplus::Color(kPickerAllowedDigit)};

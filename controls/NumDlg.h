@@ -5,6 +5,8 @@
 #include "controls/PickerLayout.h"
 #include "framework/Dialog.h"
 
+class DibSection;
+
 class NumDlg : public CDialog {
 public:
     // maxDigit: the highest digit that may be chosen; left, top: the screen point for the top-left corner.
@@ -32,7 +34,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void DrawPicture(HDC hDC) const;
+    void DrawPicture(const DibSection& picture) const;
 
     PickerLayout m_layout;
 };

@@ -4,12 +4,12 @@ DibSection::DibSection(int width, int height)
     : m_width(width),
       m_height(height),
       m_dc(nullptr),
-      m_bitmap(CreateTopDown32(width, height)),
+      m_bitmap(CreateTopDown32(width, height, &m_bits)),
       m_selection(m_dc.Get(), m_bitmap.Get())
 {
 }
 
-HBITMAP DibSection::CreateTopDown32(int width, int height)
+HBITMAP DibSection::CreateTopDown32(int width, int height, void** bits)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -19,6 +19,5 @@ HBITMAP DibSection::CreateTopDown32(int width, int height)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }

@@ -15,12 +15,17 @@ public:
     HDC GetDC() const { return m_dc.Get(); }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
+    // The pixels, top row first, each as blue, green, red and an unused byte; null when the picture could not be
+    // created. Call GdiFlush before reading what GDI drew.
+    void* Bits() const { return m_bits; }
+    int Stride() const { return m_width * 4; }
 
 private:
-    static HBITMAP CreateTopDown32(int width, int height);
+    static HBITMAP CreateTopDown32(int width, int height, void** bits);
 
     int m_width;
     int m_height;
+    void* m_bits = nullptr;
     // Declared in the order of acquisition: the picture is selected out before either is deleted.
     MemoryDC m_dc;
     GdiObject<HBITMAP> m_bitmap;
