@@ -189,11 +189,13 @@ void CMainDlg::ShowInTopmostBand(CWnd& panel)
 void CMainDlg::OnMenuAlarm()
 {
     ShowInTopmostBand(*theApp.m_pAlarmDlg);
+    theApp.m_pAlarmDlg->PresetFromHistory();
 }
 
 void CMainDlg::OnMenuTimer()
 {
     ShowInTopmostBand(*theApp.m_pTimerDlg);
+    theApp.m_pTimerDlg->PresetFromHistory();
 }
 
 void CMainDlg::OnMenuCounter()
@@ -204,6 +206,7 @@ void CMainDlg::OnMenuCounter()
 void CMainDlg::OnMenuShutdown()
 {
     ShowInTopmostBand(*theApp.m_pShutdownDlg);
+    theApp.m_pShutdownDlg->PresetFromHistory();
 }
 
 void CMainDlg::QuickSetTimer(const std::wstring& minutes)

@@ -6,7 +6,7 @@
 #include "res/resource.h"
 
 AlarmDlg::AlarmDlg()
-    : TimeFieldDlg(IDD_ALARM, Params{{2, 9, 5, 9}, &theApp.m_nAlarmState, kAlarmHistoryValue})
+    : TimeFieldDlg(IDD_ALARM, Params{{2, 9, 5, 9}, &theApp.m_nAlarmState, kAlarmHistoryValue, PresetRule::NextUpcoming})
 {
 }
 

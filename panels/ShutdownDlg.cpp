@@ -5,6 +5,7 @@
 #include "res/resource.h"
 
 ShutdownDlg::ShutdownDlg()
-    : TimeFieldDlg(IDD_SHUTDOWN, Params{{2, 9, 5, 9}, &theApp.m_nShutdownState, kShutdownHistoryValue})
+    : TimeFieldDlg(IDD_SHUTDOWN, Params{{2, 9, 5, 9}, &theApp.m_nShutdownState, kShutdownHistoryValue,
+                                          PresetRule::NextUpcoming})
 {
 }

@@ -8,17 +8,22 @@
 
 #include "app/History.h"
 #include "panels/PanelDlg.h"
+#include "panels/TimeEntry.h"
 
 class TimeFieldDlg : public PanelDlg {
 public:
     // Used entries, most recent first.
     HistoryList m_history;
 
+    // Puts an entry of the history into the time field of an idle panel, when it is shown from the menu.
+    void PresetFromHistory();
+
 protected:
     struct Params {
         std::array<int, 4> highestDigits;  // what the digit picker offers for each position
         const std::int32_t* state;         // the panel's state member; changes are refused unless it is 0
         const wchar_t* historyValue;       // stored value of the history
+        PresetRule presetRule;             // which entry PresetFromHistory takes
     };
     TimeFieldDlg(UINT templateId, const Params& params) : PanelDlg(templateId), m_params(params) {}
 
@@ -44,7 +49,19 @@ protected:
     CStatic m_stRemain3;
     CStatic m_stRemain4;
 
+    void OnDigit1() { ChooseDigit(0); }
+    void OnDigit2() { ChooseDigit(1); }
+    void OnDigit3() { ChooseDigit(2); }
+    void OnDigit4() { ChooseDigit(3); }
+    void OnHistory();
+
+    DECLARE_MESSAGE_MAP()
+
 private:
+    bool IsRunning() const { return *m_params.state != 0; }
+    // Opens the digit picker below one of the four digit buttons, or refuses while the clock runs.
+    void ChooseDigit(size_t position);
+
     std::array<CButton*, 4> DigitButtons() { return {&m_btnDigit1, &m_btnDigit2, &m_btnDigit3, &m_btnDigit4}; }
     std::array<const CButton*, 4> DigitButtons() const
     {

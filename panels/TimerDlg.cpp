@@ -19,7 +19,10 @@ BEGIN_MESSAGE_MAP(TimerDlg, TimeFieldDlg)
 END_MESSAGE_MAP()
 // clang-format on
 
-TimerDlg::TimerDlg() : TimeFieldDlg(IDD_TIMER, Params{{9, 9, 5, 9}, &theApp.m_nTimerState, kTimerHistoryValue}) {}
+TimerDlg::TimerDlg()
+    : TimeFieldDlg(IDD_TIMER, Params{{9, 9, 5, 9}, &theApp.m_nTimerState, kTimerHistoryValue, PresetRule::MostRecent})
+{
+}
 
 void TimerDlg::DoDataExchange(CDataExchange* pDX)
 {

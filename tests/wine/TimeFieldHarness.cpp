@@ -1,0 +1,129 @@
+#include "tests/wine/TimeFieldHarness.h"
+
+#include <cstdlib>
+#include <ostream>
+
+#include "app/HourgladeApp.h"
+#include "framework/Gdi.h"
+#include "mainpanel/MainDlg.h"
+#include "panels/AlarmDlg.h"
+#include "panels/ShutdownDlg.h"
+#include "panels/TimerDlg.h"
+#include "res/resource.h"
+
+namespace {
+
+int Brightness(Rgb colour)
+{
+    return colour.r + colour.g + colour.b;
+}
+
+Rgb ReadPixel(HDC dc, int x, int y)
+{
+    const COLORREF pixel = ::GetPixel(dc, x, y);
+    return {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)};
+}
+
+template <class Better> Rgb ExtremePixel(HWND window, const Rect& area, Better better)
+{
+    ::UpdateWindow(window);
+    const WindowDC dc(window);
+    Rgb extreme = ReadPixel(dc.Get(), area.left, area.top);
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const Rgb colour = ReadPixel(dc.Get(), x, y);
+            if (better(colour, extreme)) extreme = colour;
+        }
+    }
+    return extreme;
+}
+
+}  // namespace
+
+TimeFieldDlg& PanelObject(Panel panel)
+{
+    switch (panel) {
+    case Panel::Alarm:
+        return *theApp.m_pAlarmDlg;
+    case Panel::Timer:
+        return *theApp.m_pTimerDlg;
+    case Panel::Shutdown:
+        break;
+    }
+    return *theApp.m_pShutdownDlg;
+}
+
+UINT ShowCommand(Panel panel)
+{
+    switch (panel) {
+    case Panel::Alarm:
+        return ID_MENU_ALARM;
+    case Panel::Timer:
+        return ID_MENU_TIMER;
+    case Panel::Shutdown:
+        break;
+    }
+    return ID_MENU_SHUTDOWN;
+}
+
+Scale AppScale()
+{
+    return {theApp.m_dScaleX, theApp.m_dScaleY};
+}
+
+void MovePointer(HWND window, Point client)
+{
+    ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+}
+
+void PressAt(HWND window, Point client)
+{
+    ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+}
+
+void PostKey(HWND window, UINT key)
+{
+    ::PostMessageW(window, WM_KEYDOWN, key, 1);
+}
+
+Rgb ClientPixel(HWND window, Point client)
+{
+    ::UpdateWindow(window);
+    const WindowDC dc(window);
+    return ReadPixel(dc.Get(), client.x, client.y);
+}
+
+Rgb DarkestPixel(HWND window, const Rect& area)
+{
+    return ExtremePixel(window, area, [](Rgb a, Rgb b) { return Brightness(a) < Brightness(b); });
+}
+
+Rgb BrightestPixel(HWND window, const Rect& area)
+{
+    return ExtremePixel(window, area, [](Rgb a, Rgb b) { return Brightness(a) > Brightness(b); });
+}
+
+bool IsNear(Rgb actual, Rgb expected, int tolerance)
+{
+    return std::abs(actual.r - expected.r) <= tolerance && std::abs(actual.g - expected.g) <= tolerance &&
+           std::abs(actual.b - expected.b) <= tolerance;
+}
+
+std::ostream& operator<<(std::ostream& out, const Rgb& colour)
+{
+    return out << "rgb(" << int{colour.r} << ", " << int{colour.g} << ", " << int{colour.b} << ")";
+}
+
+RECT ScreenRectOf(HWND panel, int id)
+{
+    RECT rect{};
+    ::GetWindowRect(::GetDlgItem(panel, id), &rect);
+    return rect;
+}
+
+HWND TimeFieldTest::ShowPanel(Panel panel)
+{
+    theApp.m_pMainDlg->SendMessage(WM_COMMAND, ShowCommand(panel));
+    PumpMessages();
+    return PanelObject(panel).m_hWnd;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// What the tests of the time field share: a panel shown as its menu command shows it, and the custom-drawn
+// popups driven with mouse and key messages and read back pixel by pixel.
+#include <windows.h>
+
+#include <array>
+#include <ostream>
+#include <string>
+
+#include "controls/Geometry.h"
+#include "panels/TimeFieldDlg.h"
+#include "tests/wine/PanelDriver.h"
+
+// The three panels with a time field, and the menu command that shows each.
+enum class Panel { Alarm, Timer, Shutdown };
+TimeFieldDlg& PanelObject(Panel panel);
+UINT ShowCommand(Panel panel);
+
+// The screen scale factors the program measured.
+Scale AppScale();
+
+// A pointer movement and a left press at a client point of a window, as the capture delivers them.
+void MovePointer(HWND window, Point client);
+void PressAt(HWND window, Point client);
+// A key as the keyboard delivers it; it is handled once the caller returns to the message loop.
+void PostKey(HWND window, UINT key);
+
+// One pixel of a window's client area as it is shown, after any pending paint.
+Rgb ClientPixel(HWND window, Point client);
+// The darkest and the brightest pixel, by their sum of red, green and blue, in a client rectangle.
+Rgb DarkestPixel(HWND window, const Rect& area);
+Rgb BrightestPixel(HWND window, const Rect& area);
+// Colours of text rendered with smoothing are compared with some room.
+bool IsNear(Rgb actual, Rgb expected, int tolerance = 24);
+
+using DigitTexts = std::array<std::wstring, 4>;
+
+RECT ScreenRectOf(HWND panel, int id);
+
+class TimeFieldTest : public StartedAppTest {
+protected:
+    // Shows the panel through its menu command, as the user does; returns its window.
+    HWND ShowPanel(Panel panel);
+};
+
+// Prints colours in failure messages.
+std::ostream& operator<<(std::ostream& out, const Rgb& colour);

@@ -1,0 +1,115 @@
+// The time field's rules in the three panels that have one: no digit changes while the clock runs, and the preset
+// from the history when the panel is shown from the menu.
+#include <cstdint>
+#include <vector>
+
+#include "app/HourgladeApp.h"
+#include "app/Texts.h"
+#include "controls/ErrDlg.h"
+#include "panels/ClockTime.h"
+#include "res/resource.h"
+#include "tests/wine/FakeClock.h"
+#include "tests/wine/TimeFieldHarness.h"
+
+namespace {
+
+std::int32_t& StateOf(Panel panel)
+{
+    switch (panel) {
+    case Panel::Alarm:
+        return theApp.m_nAlarmState;
+    case Panel::Timer:
+        return theApp.m_nTimerState;
+    case Panel::Shutdown:
+        break;
+    }
+    return theApp.m_nShutdownState;
+}
+
+// A local clock time on an ordinary day.
+std::int64_t TodayAt(int hour, int minute)
+{
+    return FromLocalTime({2026, 5, 12, hour, minute, 0}).value();
+}
+
+using TimeField = TimeFieldTest;
+
+TEST_F(TimeField, RefusesDigitChangesBelowTheClickedButtonWhileTheClockRuns)
+{
+    // The timer refuses when paused as well.
+    const struct {
+        Panel panel;
+        std::int32_t state;
+        int button;
+    } cases[] = {{Panel::Alarm, 1, IDC_DIGIT1}, {Panel::Timer, 2, IDC_DIGIT4}, {Panel::Shutdown, 1, IDC_DIGIT2}};
+    for (const auto& running : cases) {
+        const HWND panel = ShowPanel(running.panel);
+        SetDigits(panel, {L"1", L"2", L"3", L"4"});
+        StateOf(running.panel) = running.state;
+        const RECT button = ScreenRectOf(panel, running.button);
+        Watcher().Then([&](HWND popup) {
+            EXPECT_NE(dynamic_cast<ErrDlg*>(CWnd::FromHandle(popup)), nullptr) << "not the error popup";
+            EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), kRefusalWhileRunning);
+            RECT place{};
+            ::GetWindowRect(popup, &place);
+            EXPECT_EQ(place.left, button.left);
+            EXPECT_EQ(place.top, button.bottom);
+            PostKey(popup, VK_ESCAPE);
+        });
+        Click(panel, running.button);
+        EXPECT_EQ(Digits(panel), (DigitTexts{L"1", L"2", L"3", L"4"}));
+        StateOf(running.panel) = 0;
+    }
+    EXPECT_EQ(Watcher().SeenCount(), 3);
+}
+
+TEST_F(TimeField, AlarmAndPowerOffArePresetWithTheNextUpcomingEntry)
+{
+    const struct {
+        Panel panel;
+        int hour;
+        int minute;
+        DigitTexts preset;
+    } cases[] = {
+        {Panel::Alarm, 7, 29, {L"0", L"7", L"3", L"0"}},
+        // An entry at the current minute is not upcoming.
+        {Panel::Alarm, 7, 30, {L"0", L"8", L"1", L"5"}},
+        // None is later today: the earliest, tomorrow.
+        {Panel::Alarm, 23, 59, {L"0", L"6", L"0", L"0"}},
+        {Panel::Shutdown, 0, 0, {L"0", L"6", L"0", L"0"}},
+        {Panel::Shutdown, 8, 14, {L"0", L"8", L"1", L"5"}},
+    };
+    for (const auto& shown : cases) {
+        PanelObject(shown.panel).m_history = {L"07:30", L"08:15", L"06:00"};
+        fake_clock::Set(TodayAt(shown.hour, shown.minute));
+        const HWND panel = ShowPanel(shown.panel);
+        EXPECT_EQ(Digits(panel), shown.preset) << "at " << shown.hour << ":" << shown.minute;
+    }
+}
+
+TEST_F(TimeField, TimerIsPresetWithItsMostRecentEntry)
+{
+    PanelObject(Panel::Timer).m_history = {L"10:00", L"03:00"};
+    for (const int hour : {0, 9, 23}) {
+        fake_clock::Set(TodayAt(hour, 59));
+        SetDigits(PanelObject(Panel::Timer).m_hWnd, {L"9", L"9", L"9", L"9"});
+        EXPECT_EQ(Digits(ShowPanel(Panel::Timer)), (DigitTexts{L"1", L"0", L"0", L"0"}));
+    }
+}
+
+TEST_F(TimeField, EmptyHistoryPresetsZerosAndARunningClockKeepsItsDigits)
+{
+    fake_clock::Set(TodayAt(12, 0));
+    for (const Panel shown : {Panel::Alarm, Panel::Timer, Panel::Shutdown}) {
+        SetDigits(PanelObject(shown).m_hWnd, {L"1", L"2", L"3", L"4"});
+        EXPECT_EQ(Digits(ShowPanel(shown)), (DigitTexts{L"0", L"0", L"0", L"0"}));
+
+        PanelObject(shown).m_history = {L"05:00"};
+        SetDigits(PanelObject(shown).m_hWnd, {L"1", L"2", L"3", L"4"});
+        StateOf(shown) = 1;
+        EXPECT_EQ(Digits(ShowPanel(shown)), (DigitTexts{L"1", L"2", L"3", L"4"}));
+        StateOf(shown) = 0;
+    }
+}
+
+}  // namespace
