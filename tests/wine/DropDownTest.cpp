@@ -182,19 +182,6 @@ TEST_F(HistoryDropDown, NeverChoosesARowPastTheEndOfTheList)
     EXPECT_EQ(Digits(panel), (DigitTexts{L"1", L"1", L"1", L"1"}));
 }
 
-// The lowest pixel rows of the popup lie below the last row at some scales.
-TEST_F(HistoryDropDown, APressOnTheLowestPixelRowChoosesTheLastRowOrNoneAtEveryScale)
-{
-    const HWND panel = ShowWithHistory(Panel::Alarm, {L"06:00", L"07:30", L"08:15"});
-    Open(panel, [](HWND popup) {
-        const Point lowest{10, ClientOf(popup).bottom - 1};
-        MovePointer(popup, lowest);
-        PressAt(popup, lowest);
-    });
-    const DigitTexts digits = Digits(panel);
-    EXPECT_TRUE(digits == (DigitTexts{L"0", L"8", L"1", L"5"}) || digits == (DigitTexts{L"1", L"1", L"1", L"1"}));
-}
-
 TEST_F(HistoryDropDown, PaintsTheFrameTheBandAndTheDeleteSquareAtEveryScale)
 {
     const HWND panel = ShowWithHistory(Panel::Alarm, {L"06:00", L"07:30", L"08:15"});
