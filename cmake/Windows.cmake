@@ -20,6 +20,7 @@ add_library(hourglade_ui OBJECT
   controls/ErrDlg.cpp
   controls/MsgDlg.cpp
   controls/NumDlg.cpp
+  controls/TComboBox.cpp
   controls/TDropDownDlg.cpp
   mainpanel/MainDlg.cpp
   panels/AlarmDlg.cpp
