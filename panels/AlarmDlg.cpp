@@ -15,3 +15,13 @@ void AlarmDlg::RestoreAlarm(int state, const std::wstring& targetText)
     m_tTarget = ParseTargetText(targetText).value_or(0);
     (void)state;
 }
+
+void AlarmDlg::Reset()
+{
+    if (theApp.m_nAlarmState == 1) ::KillTimer(m_hWnd, m_nTimerID);
+    theApp.m_nAlarmState = 0;
+    m_btnSet.SetCheck(BST_UNCHECKED);
+    ClearRemaining();
+    theApp.WriteProfileInt(kSettingsSection, kAlarmStateValue, 0);
+    m_btnHistory.EnableWindow(TRUE);
+}

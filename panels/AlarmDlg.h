@@ -11,6 +11,8 @@ public:
 
     // Takes up the alarm stored by an earlier run, given the stored state and target text.
     void RestoreAlarm(int state, const std::wstring& targetText);
+    // Stops the alarm and returns the panel to idle. The caller refreshes the main panel.
+    void Reset();
 
     UINT_PTR m_nTimerID = 0;
     std::wstring m_strMessage;

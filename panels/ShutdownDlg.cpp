@@ -9,3 +9,12 @@ ShutdownDlg::ShutdownDlg()
                                           PresetRule::NextUpcoming})
 {
 }
+
+void ShutdownDlg::Reset()
+{
+    if (theApp.m_nShutdownState == 1) ::KillTimer(m_hWnd, m_nTimerID);
+    theApp.m_nShutdownState = 0;
+    m_btnSet.SetCheck(BST_UNCHECKED);
+    ClearRemaining();
+    m_btnHistory.EnableWindow(TRUE);
+}
