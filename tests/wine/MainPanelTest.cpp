@@ -72,10 +72,16 @@ struct OpenedMenu {
 };
 OpenedMenu g_opened;
 
-void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
+HWND VisibleMenuWindow()
 {
     const HWND popup = ::FindWindowW(L"#32768", nullptr);
-    if (!popup || !::IsWindowVisible(popup)) return;  // not open yet
+    return popup && ::IsWindowVisible(popup) ? popup : nullptr;
+}
+
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    const HWND popup = VisibleMenuWindow();
+    if (!popup) return;  // not open yet
     ::KillTimer(nullptr, timer);
     g_opened.items = ItemsOf(reinterpret_cast<HMENU>(::SendMessageW(popup, MN_GETHMENU, 0, 0)));
     ::GetWindowRect(popup, &g_opened.place);
@@ -112,8 +118,11 @@ protected:
     {
         g_opened = {};
         ::SetCursorPos(x, y);
-        ::SetTimer(nullptr, 0, 20, &ReadOpenMenu);
+        const UINT_PTR reader = ::SetTimer(nullptr, 0, 20, &ReadOpenMenu);
         ::SendMessageW(MainWindow(), WM_TRAYNOTIFY, 0, mouseMessage);
+        ::KillTimer(nullptr, reader);
+        // The next press must not find this menu still on its way out.
+        for (int i = 0; i < 50 && VisibleMenuWindow(); ++i) PumpMessagesFor(10);
         PumpMessages();
         return g_opened;
     }
@@ -296,9 +305,10 @@ TEST_F(MainPanel, OtherMouseMessagesOverTheIconDoNothing)
 {
     for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_RBUTTONDBLCLK}) {
         g_opened = {};
-        ::SetTimer(nullptr, 0, 20, &ReadOpenMenu);
+        const UINT_PTR reader = ::SetTimer(nullptr, 0, 20, &ReadOpenMenu);
         ::SendMessageW(MainWindow(), WM_TRAYNOTIFY, 0, message);
         PumpMessagesFor(60);
+        ::KillTimer(nullptr, reader);
         EXPECT_TRUE(g_opened.items.empty()) << message;
     }
     for (HWND hWnd : ThreadWindows()) EXPECT_FALSE(::IsWindowVisible(hWnd));
