@@ -24,6 +24,7 @@ add_library(hourglade_ui OBJECT
   controls/TDropDownDlg.cpp
   mainpanel/MainDlg.cpp
   panels/AlarmDlg.cpp
+  panels/ClockTimeDlg.cpp
   panels/CounterDlg.cpp
   panels/PanelClock.cpp
   panels/PanelDlg.cpp

@@ -1,27 +1,60 @@
 #include "panels/AlarmDlg.h"
 
+#include "app/Clock.h"
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
+#include "controls/MsgDlg.h"
+#include "mainpanel/MainDlg.h"
 #include "panels/ClockTime.h"
 #include "res/resource.h"
 
-AlarmDlg::AlarmDlg()
-    : TimeFieldDlg(IDD_ALARM, Params{{2, 9, 5, 9}, &theApp.m_nAlarmState, kAlarmHistoryValue, PresetRule::NextUpcoming})
+namespace {
+// The clock time of a target text: its characters 8 to 11.
+std::array<std::wstring, 4> DigitsOfTargetText(const std::wstring& targetText)
 {
+    return {targetText.substr(8, 1), targetText.substr(9, 1), targetText.substr(10, 1), targetText.substr(11, 1)};
+}
+}  // namespace
+
+AlarmDlg::AlarmDlg() : ClockTimeDlg(IDD_ALARM, theApp.m_nAlarmState, kAlarmHistoryValue) {}
+
+void AlarmDlg::OnClockStarted(const ClockSetting& setting)
+{
+    m_strMessage = AlarmNoticeOf(setting.hourText, setting.minuteText);
+    theApp.WriteProfileInt(kSettingsSection, kAlarmStateValue, 1);
+    theApp.WriteProfileString(kSettingsSection, kAlarmTargetValue, FormatTargetText(m_tTarget));
 }
 
+// The notice runs its own message loop, in which the other clocks go on and the alarm can be set again.
+void AlarmDlg::OnClockTick(std::int64_t secs)
+{
+    if (secs > 0) return;
+    Reset();
+    theApp.m_pMainDlg->RefreshStatus();
+    MsgDlg notice(m_strMessage);
+    notice.DoModal();
+}
+
+// Writes nothing: the store already holds this alarm. A target that has passed is not rung late.
 void AlarmDlg::RestoreAlarm(int state, const std::wstring& targetText)
 {
-    m_tTarget = ParseTargetText(targetText).value_or(0);
-    (void)state;
+    const std::optional<std::int64_t> target = ParseTargetText(targetText);
+    if (!target) return;
+    m_tTarget = *target;
+    if (state == 0) return;
+
+    SetDigitTexts(DigitsOfTargetText(targetText));
+    const std::int64_t now = CurrentTime();
+    if (m_tTarget < now) return;
+
+    const ClockSetting setting = ClockSettingOf(DigitTexts());
+    m_strMessage = AlarmNoticeOf(setting.hour, setting.minute);
+    RunClock(now);
+    theApp.m_pMainDlg->RefreshStatus();
 }
 
 void AlarmDlg::Reset()
 {
-    if (theApp.m_nAlarmState == 1) ::KillTimer(m_hWnd, m_nTimerID);
-    theApp.m_nAlarmState = 0;
-    m_btnSet.SetCheck(BST_UNCHECKED);
-    ClearRemaining();
+    ClockTimeDlg::Reset();
     theApp.WriteProfileInt(kSettingsSection, kAlarmStateValue, 0);
-    m_btnHistory.EnableWindow(TRUE);
 }

@@ -1,20 +1,22 @@
 #pragma once
 // The alarm panel: a notice at a clock time, today or tomorrow, taken up again at start-up while it lies ahead.
-#include <cstdint>
 #include <string>
 
-#include "panels/TimeFieldDlg.h"
+#include "panels/ClockTimeDlg.h"
 
-class AlarmDlg : public TimeFieldDlg {
+class AlarmDlg : public ClockTimeDlg {
 public:
     AlarmDlg();
 
-    // Takes up the alarm stored by an earlier run, given the stored state and target text.
+    // Takes up the alarm stored by an earlier run, given the stored state and target text. A target text that
+    // names no time counts as no alarm.
     void RestoreAlarm(int state, const std::wstring& targetText);
-    // Stops the alarm and returns the panel to idle. The caller refreshes the main panel.
-    void Reset();
+    // Also records in the store that no alarm is set.
+    void Reset() override;
 
-    UINT_PTR m_nTimerID = 0;
     std::wstring m_strMessage;
-    std::int64_t m_tTarget = 0;
+
+protected:
+    void OnClockStarted(const ClockSetting& setting) override;
+    void OnClockTick(std::int64_t secs) override;
 };

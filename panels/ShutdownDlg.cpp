@@ -2,19 +2,67 @@
 
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
+#include "app/Texts.h"
+#include "controls/MsgDlg.h"
+#include "mainpanel/MainDlg.h"
+#include "panels/PowerActions.h"
 #include "res/resource.h"
 
-ShutdownDlg::ShutdownDlg()
-    : TimeFieldDlg(IDD_SHUTDOWN, Params{{2, 9, 5, 9}, &theApp.m_nShutdownState, kShutdownHistoryValue,
-                                          PresetRule::NextUpcoming})
+namespace {
+constexpr std::int64_t kWarningSeconds = 180;
+
+bool IsMode(int mode)
 {
+    return mode >= static_cast<int>(PowerAction::Shutdown) && mode <= static_cast<int>(PowerAction::Hibernate);
+}
+}  // namespace
+
+ShutdownDlg::ShutdownDlg() : ClockTimeDlg(IDD_SHUTDOWN, theApp.m_nShutdownState, kShutdownHistoryValue) {}
+
+void ShutdownDlg::DoDataExchange(CDataExchange* pDX)
+{
+    ClockTimeDlg::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_MODE, m_cbMode);
 }
 
-void ShutdownDlg::Reset()
+// The mode is not stored: every run begins with shutting down.
+BOOL ShutdownDlg::OnInitDialog()
 {
-    if (theApp.m_nShutdownState == 1) ::KillTimer(m_hWnd, m_nTimerID);
-    theApp.m_nShutdownState = 0;
-    m_btnSet.SetCheck(BST_UNCHECKED);
-    ClearRemaining();
-    m_btnHistory.EnableWindow(TRUE);
+    ClockTimeDlg::OnInitDialog();
+    for (const wchar_t* mode : {kShutdownModeShutdown, kShutdownModeSleep, kShutdownModeHibernate})
+        m_cbMode.m_dropDown.m_items.push_back(mode);
+    m_cbMode.m_dropDown.m_nCurSel = static_cast<int>(PowerAction::Shutdown);
+    return TRUE;
+}
+
+void ShutdownDlg::OnClockStarted(const ClockSetting&)
+{
+    m_bWarned = false;
+    ++m_nSetting;
+}
+
+// The mode is read at the warning and again at the action, so a change in between counts for the action.
+void ShutdownDlg::OnClockTick(std::int64_t secs)
+{
+    const unsigned setting = m_nSetting;
+    if (secs <= kWarningSeconds && !m_bWarned) Warn();
+    // The warning runs its own message loop: meanwhile a later tick may have powered off already, or the user
+    // may have cancelled or set a new time.
+    if (secs <= 0 && IsClockRunning() && m_nSetting == setting) PowerOff();
+}
+
+void ShutdownDlg::Warn()
+{
+    // Set first, so that the ticks handled while the warning is open show no second one.
+    m_bWarned = true;
+    MsgDlg warning(ShutdownWarningOf(m_cbMode.GetCurSel()));
+    warning.DoModal();
+}
+
+void ShutdownDlg::PowerOff()
+{
+    Reset();
+    theApp.m_pMainDlg->RefreshStatus();
+    const int mode = m_cbMode.GetCurSel();
+    if (IsMode(mode)) CarryOutPowerAction(static_cast<PowerAction>(mode));
 }

@@ -1,17 +1,28 @@
 #pragma once
-// The power-off panel: shuts the computer down, or puts it to sleep or into hibernation, at a clock time.
-#include <cstdint>
+// The power-off panel: shuts the computer down, or puts it to sleep or into hibernation, at a clock time, with a
+// warning three minutes before.
+#include "controls/TComboBox.h"
+#include "panels/ClockTimeDlg.h"
 
-#include "panels/TimeFieldDlg.h"
-
-class ShutdownDlg : public TimeFieldDlg {
+class ShutdownDlg : public ClockTimeDlg {
 public:
     ShutdownDlg();
 
-    // Stops the power-off and returns the panel to idle. The caller refreshes the main panel.
-    void Reset();
-
-    UINT_PTR m_nTimerID = 0;
-    std::int64_t m_tTarget = 0;
+    // The warning has been shown for the current setting.
     bool m_bWarned = false;
+    // The kind of action, by item index: shut down, sleep, hibernate.
+    TComboBox m_cbMode;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnClockStarted(const ClockSetting& setting) override;
+    void OnClockTick(std::int64_t secs) override;
+
+private:
+    void Warn();
+    void PowerOff();
+
+    // Counts the settings, so that a tick that waited for the warning can tell whether its setting still holds.
+    unsigned m_nSetting = 0;
 };

@@ -1,0 +1,46 @@
+#pragma once
+// What the alarm and the power-off panel share: a clock time set with the time field, its target moment today
+// or tomorrow, the hours and minutes left, and a one-second window timer that compares the target with the wall
+// clock at every tick, so that late or missed ticks do not shift the target.
+#include <cstdint>
+#include <optional>
+
+#include "panels/ClockTexts.h"
+#include "panels/TimeFieldDlg.h"
+
+class ClockTimeDlg : public TimeFieldDlg {
+public:
+    // Stops the clock and returns the panel to idle, keeping the set time. The caller refreshes the main panel.
+    virtual void Reset();
+
+    UINT_PTR m_nTimerID = 0;
+    std::int64_t m_tTarget = 0;
+
+protected:
+    // state: the panel's state member in the application object, 0 idle or 1 running.
+    ClockTimeDlg(UINT templateId, std::int32_t& state, const wchar_t* historyValue);
+
+    // After the clock has started at Set, before the time is recorded in the history.
+    virtual void OnClockStarted(const ClockSetting& setting) = 0;
+    // At every tick of the running clock, with the remaining seconds just shown.
+    virtual void OnClockTick(std::int64_t secs) = 0;
+
+    // Presses Set in, shows the time left until m_tTarget, starts the window timer and puts the panel in its
+    // running state.
+    void RunClock(std::int64_t now);
+    bool IsClockRunning() const { return m_nState == 1; }
+
+    void OnSet();
+    void OnTimer(UINT_PTR eventId);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The clock time of the digit buttons, or nullopt after the refusal of an hour above 23.
+    std::optional<ClockSetting> AcceptedSetting();
+    void Start(const ClockSetting& setting);
+    // Returns the remaining seconds it shows.
+    std::int64_t ShowRemainingAt(std::int64_t now);
+
+    std::int32_t& m_nState;
+};
