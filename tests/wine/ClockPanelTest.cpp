@@ -1,0 +1,177 @@
+// What the alarm and the power-off panel share: Set with its refusal of hours above 23, the target today or
+// tomorrow, the hours and minutes left by the clock minute, and the ticks that count.
+#include <cstdint>
+
+#include "app/HourgladeApp.h"
+#include "app/Settings.h"
+#include "app/Texts.h"
+#include "controls/ErrDlg.h"
+#include "panels/AlarmDlg.h"
+#include "panels/ClockTime.h"
+#include "panels/ShutdownDlg.h"
+#include "res/resource.h"
+#include "tests/wine/ClockPanelHarness.h"
+#include "tests/wine/FakeClock.h"
+#include "tests/wine/PowerRecorder.h"
+
+namespace {
+
+constexpr Panel kClockPanels[] = {Panel::Alarm, Panel::Shutdown};
+
+const char* NameOf(Panel panel)
+{
+    return panel == Panel::Alarm ? "alarm" : "power-off";
+}
+
+using ClockPanel = TimeFieldTest;
+
+TEST_F(ClockPanel, TargetIsTodayOrTomorrowAndTheRemainingTimeCountsClockMinutesModulo24Hours)
+{
+    const struct {
+        std::int64_t now;
+        DigitTexts digits;
+        std::int64_t target;
+        DigitTexts remaining;
+    } cases[] = {
+        {At(10, 0, 30), {L"1", L"0", L"0", L"2"}, At(10, 2), {L"0", L"0", L"0", L"2"}},
+        // Passed a moment ago: tomorrow, 24 hours of clock minutes away.
+        {At(10, 0, 30), {L"1", L"0", L"0", L"0"}, Tomorrow(10, 0), {L"0", L"0", L"0", L"0"}},
+        // Set during second 0 of that very minute: now.
+        {At(10, 0, 0), {L"1", L"0", L"0", L"0"}, At(10, 0), {L"0", L"0", L"0", L"0"}},
+        {At(23, 30, 0), {L"0", L"0", L"1", L"0"}, Tomorrow(0, 10), {L"0", L"0", L"4", L"0"}},
+        {At(23, 30, 45), {L"2", L"3", L"2", L"9"}, Tomorrow(23, 29), {L"2", L"3", L"5", L"9"}},
+    };
+    for (const Panel panel : kClockPanels) {
+        for (const auto& set : cases) {
+            fake_clock::Set(set.now);
+            SetAndStart(panel, set.digits);
+            EXPECT_EQ(ClockObject(panel).m_tTarget, set.target) << NameOf(panel) << " " << ClockMinuteText(set.now);
+            EXPECT_EQ(Remaining(Window(panel)), set.remaining) << NameOf(panel) << " " << ClockMinuteText(set.now);
+            EXPECT_TRUE(IsPressedIn(Window(panel), IDC_SET));
+            EXPECT_FALSE(IsEnabled(Window(panel), IDC_HISTORY));
+            Click(Window(panel), IDC_SET);
+            EXPECT_EQ(StateOf(panel), 0);
+        }
+    }
+}
+
+TEST_F(ClockPanel, TheRemainingTimeFollowsTheClockMinuteNotTheSecondsLeft)
+{
+    for (const Panel panel : kClockPanels) {
+        fake_clock::Set(At(10, 0, 30));
+        SetAndStart(panel, {L"1", L"0", L"0", L"0"});
+        fake_clock::Set(At(10, 0, 59));
+        Tick(panel);
+        EXPECT_EQ(Remaining(Window(panel)), (DigitTexts{L"0", L"0", L"0", L"0"})) << NameOf(panel);
+        fake_clock::Set(At(10, 1, 0));
+        Tick(panel);
+        EXPECT_EQ(Remaining(Window(panel)), (DigitTexts{L"2", L"3", L"5", L"9"})) << NameOf(panel);
+        EXPECT_EQ(StateOf(panel), 1);
+        Click(Window(panel), IDC_SET);
+    }
+    EXPECT_EQ(Watcher().SeenCount(), 0);
+}
+
+TEST_F(ClockPanel, AnHourAbove23IsRefusedBelowTheFirstDigitAndSetIsReleasedAfterwards)
+{
+    for (const Panel panel : kClockPanels) {
+        for (const DigitTexts& digits : {DigitTexts{L"2", L"4", L"0", L"0"}, DigitTexts{L"2", L"9", L"5", L"9"}}) {
+            const RECT firstDigit = ScreenRectOf(Window(panel), IDC_DIGIT1);
+            Watcher().Then([&](HWND popup) {
+                EXPECT_NE(dynamic_cast<ErrDlg*>(CWnd::FromHandle(popup)), nullptr) << "not the error popup";
+                EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), kRefusalHourAbove23);
+                RECT place{};
+                ::GetWindowRect(popup, &place);
+                EXPECT_EQ(place.left, firstDigit.left);
+                EXPECT_EQ(place.top, firstDigit.bottom);
+                EXPECT_EQ(place.right - place.left, static_cast<int>(178 * theApp.m_dScaleX));
+                EXPECT_TRUE(IsPressedIn(Window(panel), IDC_SET)) << "released before the popup closed";
+                PostKey(popup, VK_ESCAPE);
+            });
+            SetAndStart(panel, digits);
+            EXPECT_FALSE(IsPressedIn(Window(panel), IDC_SET)) << NameOf(panel);
+            EXPECT_EQ(StateOf(panel), 0);
+            EXPECT_TRUE(IsEnabled(Window(panel), IDC_HISTORY));
+            EXPECT_EQ(Digits(Window(panel)), digits);
+            EXPECT_TRUE(PanelObject(panel).m_history.empty());
+        }
+    }
+    EXPECT_EQ(Watcher().SeenCount(), 4);
+    EXPECT_FALSE(store::KeyExists()) << "a refused Set wrote the store";
+    EXPECT_EQ(StatusLine(IDC_STATUS_ALARM), kStatusNotSet);
+    EXPECT_EQ(StatusLine(IDC_STATUS_SHUTDOWN), kStatusNotSet);
+}
+
+TEST_F(ClockPanel, SetShowsThePanelAsSetInTheMainPanelAndReleasingItReturnsToIdle)
+{
+    const struct {
+        Panel panel;
+        int statusLine;
+    } cases[] = {{Panel::Alarm, IDC_STATUS_ALARM}, {Panel::Shutdown, IDC_STATUS_SHUTDOWN}};
+    fake_clock::Set(At(12, 0, 0));
+    for (const auto& shown : cases) {
+        SetAndStart(shown.panel, {L"0", L"7", L"3", L"0"});
+        EXPECT_EQ(StatusLine(shown.statusLine), kStatusSet);
+        EXPECT_TRUE(IsIconActive());
+        EXPECT_EQ(PanelObject(shown.panel).m_history.front(), L"07:30");
+
+        Click(Window(shown.panel), IDC_SET);
+        EXPECT_EQ(StateOf(shown.panel), 0);
+        EXPECT_EQ(StatusLine(shown.statusLine), kStatusNotSet);
+        EXPECT_FALSE(IsIconActive());
+        EXPECT_EQ(Remaining(Window(shown.panel)), (DigitTexts{L"0", L"0", L"0", L"0"}));
+        EXPECT_TRUE(IsEnabled(Window(shown.panel), IDC_HISTORY));
+        // The set time stays for the next start.
+        EXPECT_EQ(Digits(Window(shown.panel)), (DigitTexts{L"0", L"7", L"3", L"0"}));
+    }
+}
+
+// Past the target, a tick of the running clock would ring or power off.
+TEST_F(ClockPanel, TicksOfAnotherTimerOrAfterResetChangeNothing)
+{
+    for (const Panel panel : kClockPanels) {
+        fake_clock::Set(At(10, 0, 30));
+        SetAndStart(panel, {L"1", L"0", L"0", L"2"});
+        fake_clock::Set(At(10, 2, 0));
+        ::SendMessageW(Window(panel), WM_TIMER, ClockObject(panel).m_nTimerID + 1, 0);
+        EXPECT_EQ(Remaining(Window(panel)), (DigitTexts{L"0", L"0", L"0", L"2"})) << NameOf(panel);
+        EXPECT_EQ(StateOf(panel), 1);
+
+        ClockObject(panel).Reset();
+        EXPECT_EQ(StateOf(panel), 0);
+        EXPECT_FALSE(IsPressedIn(Window(panel), IDC_SET));
+        EXPECT_TRUE(IsEnabled(Window(panel), IDC_HISTORY));
+        Tick(panel);
+        EXPECT_EQ(Remaining(Window(panel)), (DigitTexts{L"0", L"0", L"0", L"0"})) << NameOf(panel);
+        EXPECT_EQ(StateOf(panel), 0);
+    }
+    EXPECT_EQ(Watcher().SeenCount(), 0);
+    EXPECT_TRUE(power_recorder::Actions().empty());
+}
+
+TEST_F(ClockPanel, ResetOfAnIdlePanelKeepsItIdle)
+{
+    for (const Panel panel : kClockPanels) {
+        SetDigits(Window(panel), {L"0", L"7", L"3", L"0"});
+        ClockObject(panel).Reset();
+        EXPECT_EQ(StateOf(panel), 0);
+        EXPECT_FALSE(IsPressedIn(Window(panel), IDC_SET));
+        EXPECT_TRUE(IsEnabled(Window(panel), IDC_HISTORY));
+        EXPECT_EQ(Digits(Window(panel)), (DigitTexts{L"0", L"7", L"3", L"0"}));
+    }
+    EXPECT_EQ(store::ReadDword(kAlarmStateValue), 0u);
+}
+
+TEST_F(ClockPanel, ASetClockKeepsItsDigitsWhenShownFromTheMenuAndIsPresetOnceReleased)
+{
+    fake_clock::Set(At(12, 0, 0));
+    for (const Panel panel : kClockPanels) {
+        PanelObject(panel).m_history = {L"13:00", L"08:00"};
+        SetAndStart(panel, {L"2", L"0", L"1", L"5"});
+        EXPECT_EQ(Digits(ShowPanel(panel)), (DigitTexts{L"2", L"0", L"1", L"5"})) << NameOf(panel);
+        Click(Window(panel), IDC_SET);
+        EXPECT_EQ(Digits(ShowPanel(panel)), (DigitTexts{L"1", L"3", L"0", L"0"})) << NameOf(panel);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,219 @@
+// The timed power-off: its modes, the warning three minutes before, and the action at the target minute.
+#include <functional>
+#include <vector>
+
+#include "app/HourgladeApp.h"
+#include "app/Settings.h"
+#include "app/Texts.h"
+#include "panels/ShutdownDlg.h"
+#include "res/resource.h"
+#include "tests/wine/ClockPanelHarness.h"
+#include "tests/wine/FakeClock.h"
+#include "tests/wine/PowerRecorder.h"
+
+namespace {
+
+using Actions = std::vector<PowerAction>;
+
+ShutdownDlg& Object()
+{
+    return *theApp.m_pShutdownDlg;
+}
+
+HWND PowerOffPanel()
+{
+    return Object().m_hWnd;
+}
+
+void SetPowerOff(const DigitTexts& digits)
+{
+    SetAndStart(Panel::Shutdown, digits);
+}
+
+void TickPowerOff()
+{
+    Tick(Panel::Shutdown);
+}
+
+// The choice the selector holds when its list is closed.
+void ChooseMode(PowerAction mode)
+{
+    Object().m_cbMode.m_dropDown.m_nCurSel = static_cast<int>(mode);
+}
+
+// Closes the warning once it has shown the text, after running what the user does meanwhile.
+PopupWatcher::Action Warning(const wchar_t* text, std::function<void()> meanwhile = [] {})
+{
+    return [text, meanwhile](HWND warning) {
+        EXPECT_EQ(ControlText(warning, IDC_NOTICE_TEXT), text);
+        meanwhile();
+        EndPopup(warning, 0);
+    };
+}
+
+class PowerOff : public StartedAppTest {
+protected:
+    void SetUp() override
+    {
+        StartedAppTest::SetUp();
+        power_recorder::Clear();
+    }
+};
+
+TEST_F(PowerOff, OffersItsThreeModesWithShuttingDownChosen)
+{
+    const TComboBox& mode = Object().m_cbMode;
+    EXPECT_EQ(mode.m_dropDown.m_items,
+              (std::vector<std::wstring>{kShutdownModeShutdown, kShutdownModeSleep, kShutdownModeHibernate}));
+    EXPECT_EQ(mode.GetCurSel(), 0);
+}
+
+TEST_F(PowerOff, WarnsAtTheFirstTickWhenSetWithinThreeMinutesAndActsAtTheTargetMinute)
+{
+    fake_clock::Set(At(10, 0, 30));
+    SetPowerOff({L"1", L"0", L"0", L"2"});
+    EXPECT_EQ(Remaining(PowerOffPanel()), (DigitTexts{L"0", L"0", L"0", L"2"}));
+    EXPECT_EQ(store::ReadString(kShutdownHistoryValue), L"10:02|");
+    EXPECT_FALSE(store::ReadDword(kAlarmStateValue)) << "the power-off wrote the alarm's values";
+
+    Watcher().Then(Warning(kShutdownWarningShutdown, [] {
+        EXPECT_EQ(theApp.m_nShutdownState, 1);
+        EXPECT_TRUE(IsPressedIn(PowerOffPanel(), IDC_SET));
+    }));
+    fake_clock::Set(At(10, 0, 31));
+    TickPowerOff();
+    EXPECT_EQ(Watcher().SeenCount(), 1);
+    EXPECT_TRUE(power_recorder::Actions().empty());
+
+    fake_clock::Set(At(10, 2, 0));
+    TickPowerOff();
+    EXPECT_EQ(power_recorder::Actions(), (Actions{PowerAction::Shutdown}));
+    EXPECT_EQ(Watcher().SeenCount(), 1) << "warned twice";
+}
+
+TEST_F(PowerOff, WarnsOnceFromThreeMinutesBeforeAndCarriesOutTheChosenModeWithTheMainPanelIdle)
+{
+    const struct {
+        PowerAction mode;
+        const wchar_t* warning;
+    } modes[] = {{PowerAction::Shutdown, kShutdownWarningShutdown},
+                 {PowerAction::Sleep, kShutdownWarningSleep},
+                 {PowerAction::Hibernate, kShutdownWarningHibernate}};
+    for (const auto& chosen : modes) {
+        const int seen = Watcher().SeenCount();
+        power_recorder::Clear();
+        ChooseMode(chosen.mode);
+        fake_clock::Set(At(10, 0, 30));
+        SetPowerOff({L"1", L"0", L"0", L"4"});
+        fake_clock::Set(At(10, 0, 59));
+        TickPowerOff();
+        EXPECT_EQ(Watcher().SeenCount(), seen) << "warned four minutes before";
+
+        Watcher().Then(Warning(chosen.warning));
+        for (const auto now : {At(10, 1, 0), At(10, 1, 30), At(10, 3, 59)}) {
+            fake_clock::Set(now);
+            TickPowerOff();
+        }
+        EXPECT_EQ(Remaining(PowerOffPanel()), (DigitTexts{L"0", L"0", L"0", L"1"}));
+        EXPECT_EQ(Watcher().SeenCount(), seen + 1);
+        EXPECT_TRUE(power_recorder::Actions().empty());
+
+        fake_clock::Set(At(10, 4, 0));
+        TickPowerOff();
+        EXPECT_EQ(power_recorder::Actions(), (Actions{chosen.mode}));
+        EXPECT_EQ(theApp.m_nShutdownState, 0);
+        EXPECT_FALSE(IsPressedIn(PowerOffPanel(), IDC_SET));
+        EXPECT_EQ(Remaining(PowerOffPanel()), (DigitTexts{L"0", L"0", L"0", L"0"}));
+        EXPECT_EQ(StatusLine(IDC_STATUS_SHUTDOWN), kStatusNotSet);
+        EXPECT_FALSE(IsIconActive());
+        EXPECT_EQ(Object().m_cbMode.GetCurSel(), static_cast<int>(chosen.mode)) << "the mode was not kept";
+        TickPowerOff();
+        EXPECT_EQ(power_recorder::Actions().size(), 1u);
+        EXPECT_EQ(Watcher().SeenCount(), seen + 1);
+
+        // The next setting warns again.
+        Watcher().Then(Warning(chosen.warning));
+        SetPowerOff({L"1", L"0", L"0", L"6"});
+        TickPowerOff();
+        EXPECT_EQ(Watcher().SeenCount(), seen + 2);
+        Click(PowerOffPanel(), IDC_SET);
+    }
+}
+
+TEST_F(PowerOff, AModeChangedAfterTheWarningCountsForTheAction)
+{
+    fake_clock::Set(At(10, 0, 30));
+    SetPowerOff({L"1", L"0", L"0", L"2"});
+    Watcher().Then(Warning(kShutdownWarningShutdown));
+    TickPowerOff();
+    ChooseMode(PowerAction::Sleep);
+    fake_clock::Set(At(10, 2, 0));
+    TickPowerOff();
+    EXPECT_EQ(Watcher().SeenCount(), 1);
+    EXPECT_EQ(power_recorder::Actions(), (Actions{PowerAction::Sleep}));
+}
+
+// While the list is open its row under the pointer is not yet a choice; off the rows it names no mode at all.
+TEST_F(PowerOff, WhileTheSelectorsListIsOpenTheWarningAndTheActionTakeTheConfirmedMode)
+{
+    ChooseMode(PowerAction::Sleep);
+    fake_clock::Set(At(10, 0, 30));
+    SetPowerOff({L"1", L"0", L"0", L"2"});
+    const HWND field = Object().m_cbMode.m_hWnd;
+    const auto withListOpenOffItsRows = [&](std::function<void()> meanwhile) {
+        Watcher().Then([meanwhile](HWND list) {
+            MovePointer(list, {-10, -40});
+            EXPECT_EQ(Object().m_cbMode.m_dropDown.m_nCurSel, -1) << "the pointer is not off the rows";
+            meanwhile();
+            PostKey(list, VK_ESCAPE);
+        });
+        PressAt(field, {4, 4});
+    };
+
+    withListOpenOffItsRows([this] {
+        Watcher().Then(Warning(kShutdownWarningSleep));
+        TickPowerOff();
+    });
+    withListOpenOffItsRows([] {
+        fake_clock::Set(At(10, 2, 0));
+        TickPowerOff();
+    });
+    EXPECT_EQ(Watcher().SeenCount(), 3);
+    EXPECT_EQ(power_recorder::Actions(), (Actions{PowerAction::Sleep}));
+    EXPECT_EQ(Object().m_cbMode.GetCurSel(), 1);
+}
+
+// Set during second 0 of the target minute, the first tick warns and waits for the warning to close before it
+// acts; meanwhile the user or another tick may have changed everything.
+TEST_F(PowerOff, ATickThatWaitedForTheWarningActsOnlyIfItsSettingStillHolds)
+{
+    const struct {
+        const char* meanwhile;
+        std::function<void()> action;
+        Actions expected;
+        std::int32_t stateAfter;
+    } cases[] = {
+        {"another tick powered off", [] { TickPowerOff(); }, {PowerAction::Shutdown}, 0},
+        {"Set released", [] { Click(PowerOffPanel(), IDC_SET); }, {}, 0},
+        {"Set released and pressed again for another time",
+         [] {
+             Click(PowerOffPanel(), IDC_SET);
+             SetPowerOff({L"1", L"2", L"0", L"0"});
+         },
+         {},
+         1},
+    };
+    for (const auto& waited : cases) {
+        power_recorder::Clear();
+        fake_clock::Set(At(10, 1, 0));
+        SetPowerOff({L"1", L"0", L"0", L"1"});
+        Watcher().Then(Warning(kShutdownWarningShutdown, waited.action));
+        TickPowerOff();
+        EXPECT_EQ(power_recorder::Actions(), waited.expected) << waited.meanwhile;
+        EXPECT_EQ(theApp.m_nShutdownState, waited.stateAfter) << waited.meanwhile;
+        if (theApp.m_nShutdownState != 0) Click(PowerOffPanel(), IDC_SET);
+    }
+    EXPECT_EQ(Watcher().SeenCount(), 3);
+}
+
+}  // namespace
