@@ -22,6 +22,7 @@ add_library(hourglade_ui OBJECT
   controls/NumDlg.cpp
   controls/TComboBox.cpp
   controls/TDropDownDlg.cpp
+  mainpanel/ExitDlg.cpp
   mainpanel/MainDlg.cpp
   panels/AlarmDlg.cpp
   panels/ClockTimeDlg.cpp

@@ -3,6 +3,7 @@
 #include "app/HourgladeApp.h"
 #include "app/Texts.h"
 #include "framework/Gdi.h"
+#include "mainpanel/ExitDlg.h"
 #include "mainpanel/MainRules.h"
 #include "panels/AlarmDlg.h"
 #include "panels/CounterDlg.h"
@@ -38,6 +39,7 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND(ID_MENU_TIMER, OnMenuTimer)
     ON_COMMAND(ID_MENU_COUNTER, OnMenuCounter)
     ON_COMMAND(ID_MENU_SHUTDOWN, OnMenuShutdown)
+    ON_COMMAND(ID_MENU_EXIT, OnMenuExit)
     ON_COMMAND(ID_QUICK_TIMER1, OnQuickTimer1)
     ON_COMMAND(ID_QUICK_TIMER3, OnQuickTimer3)
     ON_COMMAND(ID_QUICK_TIMER5, OnQuickTimer5)
@@ -248,4 +250,28 @@ void CMainDlg::OnWebsite()
     const auto result = reinterpret_cast<INT_PTR>(
         ::ShellExecuteW(nullptr, L"open", kWebsiteAddress, nullptr, nullptr, SW_SHOW));
     if (result <= 32) AfxMessageBox(kWebsiteUnavailable, MB_OK);
+}
+
+void CMainDlg::OnMenuExit()
+{
+    ExitDlg confirmation;
+    switch (confirmation.DoModal()) {
+    case ExitDlg::kConfirmed:
+        // Every clock is stopped; the program stays in the notification area.
+        theApp.m_pAlarmDlg->ShowWindow(SW_HIDE);
+        theApp.m_pTimerDlg->ShowWindow(SW_HIDE);
+        theApp.m_pCounterDlg->ShowWindow(SW_HIDE);
+        theApp.m_pShutdownDlg->ShowWindow(SW_HIDE);
+        ShowWindow(SW_HIDE);
+        theApp.m_bMainShown = false;
+        RefreshStatus();
+        break;
+    case ExitDlg::kConfirmedWithRemoval:
+        // The feature panels go first, then this panel removes the icon and deletes itself; the program ends
+        // with its main window.
+        DestroyWindow();
+        break;
+    default:
+        break;
+    }
 }

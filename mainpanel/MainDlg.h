@@ -36,6 +36,7 @@ protected:
     void OnMenuTimer();
     void OnMenuCounter();
     void OnMenuShutdown();
+    void OnMenuExit();
     void OnQuickTimer1();
     void OnQuickTimer3();
     void OnQuickTimer5();

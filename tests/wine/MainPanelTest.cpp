@@ -12,24 +12,10 @@
 #include "res/resource.h"
 #include "tests/wine/AppHarness.h"
 #include "tests/wine/ImportPatch.h"
+#include "tests/wine/NotifyIconSpy.h"
 #include "tests/wine/PopupWatcher.h"
 
 namespace {
-
-// What the program handed to the notification area, call by call.
-struct NotifyCall {
-    DWORD message;
-    NOTIFYICONDATAW data;
-};
-std::vector<NotifyCall> g_notifyCalls;
-
-BOOL WINAPI RecordNotifyIcon(DWORD message, PNOTIFYICONDATAW data)
-{
-    NotifyCall call{message, {}};
-    memcpy(&call.data, data, std::min<size_t>(data->cbSize, sizeof call.data));
-    g_notifyCalls.push_back(call);
-    return TRUE;
-}
 
 HICON ProgramIcon(UINT id)
 {
@@ -93,8 +79,7 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        g_notifyCalls.clear();
-        ASSERT_TRUE(m_notifyPatch.IsApplied());
+        ASSERT_TRUE(m_notifySpy.IsApplied());
         StartApp();
     }
 
@@ -127,13 +112,14 @@ protected:
         return g_opened;
     }
 
-    ImportPatch m_notifyPatch{"shell32.dll", "Shell_NotifyIconW", reinterpret_cast<void*>(&RecordNotifyIcon)};
+    NotifyIconSpy m_notifySpy;
+    std::vector<NotifyCall>& m_notifyCalls = m_notifySpy.Calls();
 };
 
 TEST_F(MainPanel, AddsItsIconIdleWithTheRecordTheShellExpects)
 {
-    ASSERT_FALSE(g_notifyCalls.empty());
-    const NotifyCall& add = g_notifyCalls.front();
+    ASSERT_FALSE(m_notifyCalls.empty());
+    const NotifyCall& add = m_notifyCalls.front();
     EXPECT_EQ(add.message, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(add.data.cbSize, 968u);
     EXPECT_EQ(add.data.hWnd, MainWindow());
@@ -142,8 +128,8 @@ TEST_F(MainPanel, AddsItsIconIdleWithTheRecordTheShellExpects)
     EXPECT_EQ(add.data.uCallbackMessage, 1124u);
     EXPECT_STREQ(add.data.szTip, L"Hourglade");
     // Start-up refreshes the status once, which leaves the idle icon.
-    EXPECT_EQ(g_notifyCalls.back().message, static_cast<DWORD>(NIM_MODIFY));
-    EXPECT_EQ(g_notifyCalls.back().data.hIcon, ProgramIcon(IDI_IDLE));
+    EXPECT_EQ(m_notifyCalls.back().message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_EQ(m_notifyCalls.back().data.hIcon, ProgramIcon(IDI_IDLE));
     EXPECT_EQ(::SendMessageW(MainWindow(), WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(ProgramIcon(IDI_IDLE)));
 }
 
@@ -181,15 +167,15 @@ TEST_F(MainPanel, TheIconIsActiveOnlyWhileAClockRunsOrWaits)
         {1, 0, 0, 0, IDI_ACTIVE}, {0, 0, 0, 1, IDI_ACTIVE}, {0, 1, 2, 0, IDI_ACTIVE},
     };
     for (const auto& c : cases) {
-        g_notifyCalls.clear();
+        m_notifyCalls.clear();
         SetStates(c.alarm, c.timer, c.counter, c.shutdown);
-        ASSERT_EQ(g_notifyCalls.size(), 1u);
-        EXPECT_EQ(g_notifyCalls[0].message, static_cast<DWORD>(NIM_MODIFY));
-        EXPECT_EQ(g_notifyCalls[0].data.hIcon, ProgramIcon(c.icon))
+        ASSERT_EQ(m_notifyCalls.size(), 1u);
+        EXPECT_EQ(m_notifyCalls[0].message, static_cast<DWORD>(NIM_MODIFY));
+        EXPECT_EQ(m_notifyCalls[0].data.hIcon, ProgramIcon(c.icon))
             << c.alarm << c.timer << c.counter << c.shutdown;
         // The rest of the record goes with every update unchanged.
-        EXPECT_EQ(g_notifyCalls[0].data.uFlags, 7u);
-        EXPECT_STREQ(g_notifyCalls[0].data.szTip, L"Hourglade");
+        EXPECT_EQ(m_notifyCalls[0].data.uFlags, 7u);
+        EXPECT_STREQ(m_notifyCalls[0].data.szTip, L"Hourglade");
     }
 }
 
@@ -345,24 +331,24 @@ TEST_F(MainPanel, ShowCommandsBringAPanelToTheTopmostBandWhereItWas)
 TEST_F(MainPanel, AddsTheIconAgainWhenTheNotificationAreaIsCreatedAnew)
 {
     SetStates(0, 0, 1, 0);
-    g_notifyCalls.clear();
+    m_notifyCalls.clear();
     ::SendMessageW(MainWindow(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    ASSERT_EQ(g_notifyCalls.size(), 1u);
-    EXPECT_EQ(g_notifyCalls[0].message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(g_notifyCalls[0].data.hIcon, ProgramIcon(IDI_ACTIVE));
-    EXPECT_EQ(g_notifyCalls[0].data.hWnd, MainWindow());
-    EXPECT_EQ(g_notifyCalls[0].data.uCallbackMessage, static_cast<UINT>(WM_TRAYNOTIFY));
+    ASSERT_EQ(m_notifyCalls.size(), 1u);
+    EXPECT_EQ(m_notifyCalls[0].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(m_notifyCalls[0].data.hIcon, ProgramIcon(IDI_ACTIVE));
+    EXPECT_EQ(m_notifyCalls[0].data.hWnd, MainWindow());
+    EXPECT_EQ(m_notifyCalls[0].data.uCallbackMessage, static_cast<UINT>(WM_TRAYNOTIFY));
 }
 
 TEST_F(MainPanel, RemovesTheIconWhenItsWindowIsDestroyed)
 {
     const HWND main = MainWindow();
-    g_notifyCalls.clear();
+    m_notifyCalls.clear();
     EndApp();
-    ASSERT_EQ(g_notifyCalls.size(), 1u);
-    EXPECT_EQ(g_notifyCalls[0].message, static_cast<DWORD>(NIM_DELETE));
-    EXPECT_EQ(g_notifyCalls[0].data.hWnd, main);
-    EXPECT_EQ(g_notifyCalls[0].data.uID, 0u);
+    ASSERT_EQ(m_notifyCalls.size(), 1u);
+    EXPECT_EQ(m_notifyCalls[0].message, static_cast<DWORD>(NIM_DELETE));
+    EXPECT_EQ(m_notifyCalls[0].data.hWnd, main);
+    EXPECT_EQ(m_notifyCalls[0].data.uID, 0u);
 }
 
 // The web page: what the shell is asked to open, and the message when it cannot.
