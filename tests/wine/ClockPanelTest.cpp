@@ -23,9 +23,14 @@ const char* NameOf(Panel panel)
     return panel == Panel::Alarm ? "alarm" : "power-off";
 }
 
+int StatusLineOf(Panel panel)
+{
+    return panel == Panel::Alarm ? IDC_STATUS_ALARM : IDC_STATUS_SHUTDOWN;
+}
+
 using ClockPanel = TimeFieldTest;
 
-TEST_F(ClockPanel, TargetIsTodayOrTomorrowAndTheRemainingTimeCountsClockMinutesModulo24Hours)
+TEST_F(ClockPanel, SetRunsTheClockUntilTheTargetTodayOrTomorrowAndReleasingItReturnsToIdle)
 {
     const struct {
         std::int64_t now;
@@ -49,27 +54,19 @@ TEST_F(ClockPanel, TargetIsTodayOrTomorrowAndTheRemainingTimeCountsClockMinutesM
             EXPECT_EQ(Remaining(Window(panel)), set.remaining) << NameOf(panel) << " " << ClockMinuteText(set.now);
             EXPECT_TRUE(IsPressedIn(Window(panel), IDC_SET));
             EXPECT_FALSE(IsEnabled(Window(panel), IDC_HISTORY));
+            EXPECT_EQ(StatusLine(StatusLineOf(panel)), kStatusSet);
+            EXPECT_TRUE(IsIconActive());
+
             Click(Window(panel), IDC_SET);
             EXPECT_EQ(StateOf(panel), 0);
+            EXPECT_EQ(Remaining(Window(panel)), (DigitTexts{L"0", L"0", L"0", L"0"}));
+            EXPECT_TRUE(IsEnabled(Window(panel), IDC_HISTORY));
+            EXPECT_EQ(StatusLine(StatusLineOf(panel)), kStatusNotSet);
+            EXPECT_FALSE(IsIconActive());
+            // The set time stays for the next start.
+            EXPECT_EQ(Digits(Window(panel)), set.digits);
         }
     }
-}
-
-TEST_F(ClockPanel, TheRemainingTimeFollowsTheClockMinuteNotTheSecondsLeft)
-{
-    for (const Panel panel : kClockPanels) {
-        fake_clock::Set(At(10, 0, 30));
-        SetAndStart(panel, {L"1", L"0", L"0", L"0"});
-        fake_clock::Set(At(10, 0, 59));
-        Tick(panel);
-        EXPECT_EQ(Remaining(Window(panel)), (DigitTexts{L"0", L"0", L"0", L"0"})) << NameOf(panel);
-        fake_clock::Set(At(10, 1, 0));
-        Tick(panel);
-        EXPECT_EQ(Remaining(Window(panel)), (DigitTexts{L"2", L"3", L"5", L"9"})) << NameOf(panel);
-        EXPECT_EQ(StateOf(panel), 1);
-        Click(Window(panel), IDC_SET);
-    }
-    EXPECT_EQ(Watcher().SeenCount(), 0);
 }
 
 TEST_F(ClockPanel, AnHourAbove23IsRefusedBelowTheFirstDigitAndSetIsReleasedAfterwards)
@@ -98,32 +95,6 @@ TEST_F(ClockPanel, AnHourAbove23IsRefusedBelowTheFirstDigitAndSetIsReleasedAfter
     }
     EXPECT_EQ(Watcher().SeenCount(), 4);
     EXPECT_FALSE(store::KeyExists()) << "a refused Set wrote the store";
-    EXPECT_EQ(StatusLine(IDC_STATUS_ALARM), kStatusNotSet);
-    EXPECT_EQ(StatusLine(IDC_STATUS_SHUTDOWN), kStatusNotSet);
-}
-
-TEST_F(ClockPanel, SetShowsThePanelAsSetInTheMainPanelAndReleasingItReturnsToIdle)
-{
-    const struct {
-        Panel panel;
-        int statusLine;
-    } cases[] = {{Panel::Alarm, IDC_STATUS_ALARM}, {Panel::Shutdown, IDC_STATUS_SHUTDOWN}};
-    fake_clock::Set(At(12, 0, 0));
-    for (const auto& shown : cases) {
-        SetAndStart(shown.panel, {L"0", L"7", L"3", L"0"});
-        EXPECT_EQ(StatusLine(shown.statusLine), kStatusSet);
-        EXPECT_TRUE(IsIconActive());
-        EXPECT_EQ(PanelObject(shown.panel).m_history.front(), L"07:30");
-
-        Click(Window(shown.panel), IDC_SET);
-        EXPECT_EQ(StateOf(shown.panel), 0);
-        EXPECT_EQ(StatusLine(shown.statusLine), kStatusNotSet);
-        EXPECT_FALSE(IsIconActive());
-        EXPECT_EQ(Remaining(Window(shown.panel)), (DigitTexts{L"0", L"0", L"0", L"0"}));
-        EXPECT_TRUE(IsEnabled(Window(shown.panel), IDC_HISTORY));
-        // The set time stays for the next start.
-        EXPECT_EQ(Digits(Window(shown.panel)), (DigitTexts{L"0", L"7", L"3", L"0"}));
-    }
 }
 
 // Past the target, a tick of the running clock would ring or power off.
@@ -147,19 +118,6 @@ TEST_F(ClockPanel, TicksOfAnotherTimerOrAfterResetChangeNothing)
     }
     EXPECT_EQ(Watcher().SeenCount(), 0);
     EXPECT_TRUE(power_recorder::Actions().empty());
-}
-
-TEST_F(ClockPanel, ResetOfAnIdlePanelKeepsItIdle)
-{
-    for (const Panel panel : kClockPanels) {
-        SetDigits(Window(panel), {L"0", L"7", L"3", L"0"});
-        ClockObject(panel).Reset();
-        EXPECT_EQ(StateOf(panel), 0);
-        EXPECT_FALSE(IsPressedIn(Window(panel), IDC_SET));
-        EXPECT_TRUE(IsEnabled(Window(panel), IDC_HISTORY));
-        EXPECT_EQ(Digits(Window(panel)), (DigitTexts{L"0", L"7", L"3", L"0"}));
-    }
-    EXPECT_EQ(store::ReadDword(kAlarmStateValue), 0u);
 }
 
 TEST_F(ClockPanel, ASetClockKeepsItsDigitsWhenShownFromTheMenuAndIsPresetOnceReleased)

@@ -60,37 +60,6 @@ protected:
     }
 };
 
-TEST_F(PowerOff, OffersItsThreeModesWithShuttingDownChosen)
-{
-    const TComboBox& mode = Object().m_cbMode;
-    EXPECT_EQ(mode.m_dropDown.m_items,
-              (std::vector<std::wstring>{kShutdownModeShutdown, kShutdownModeSleep, kShutdownModeHibernate}));
-    EXPECT_EQ(mode.GetCurSel(), 0);
-}
-
-TEST_F(PowerOff, WarnsAtTheFirstTickWhenSetWithinThreeMinutesAndActsAtTheTargetMinute)
-{
-    fake_clock::Set(At(10, 0, 30));
-    SetPowerOff({L"1", L"0", L"0", L"2"});
-    EXPECT_EQ(Remaining(PowerOffPanel()), (DigitTexts{L"0", L"0", L"0", L"2"}));
-    EXPECT_EQ(store::ReadString(kShutdownHistoryValue), L"10:02|");
-    EXPECT_FALSE(store::ReadDword(kAlarmStateValue)) << "the power-off wrote the alarm's values";
-
-    Watcher().Then(Warning(kShutdownWarningShutdown, [] {
-        EXPECT_EQ(theApp.m_nShutdownState, 1);
-        EXPECT_TRUE(IsPressedIn(PowerOffPanel(), IDC_SET));
-    }));
-    fake_clock::Set(At(10, 0, 31));
-    TickPowerOff();
-    EXPECT_EQ(Watcher().SeenCount(), 1);
-    EXPECT_TRUE(power_recorder::Actions().empty());
-
-    fake_clock::Set(At(10, 2, 0));
-    TickPowerOff();
-    EXPECT_EQ(power_recorder::Actions(), (Actions{PowerAction::Shutdown}));
-    EXPECT_EQ(Watcher().SeenCount(), 1) << "warned twice";
-}
-
 TEST_F(PowerOff, WarnsOnceFromThreeMinutesBeforeAndCarriesOutTheChosenModeWithTheMainPanelIdle)
 {
     const struct {
@@ -140,12 +109,15 @@ TEST_F(PowerOff, WarnsOnceFromThreeMinutesBeforeAndCarriesOutTheChosenModeWithTh
     }
 }
 
-TEST_F(PowerOff, AModeChangedAfterTheWarningCountsForTheAction)
+TEST_F(PowerOff, WarnsAtTheFirstTickWhenSetWithinThreeMinutesAndAModeChangedAfterwardsCountsForTheAction)
 {
     fake_clock::Set(At(10, 0, 30));
     SetPowerOff({L"1", L"0", L"0", L"2"});
+    EXPECT_EQ(store::ReadString(kShutdownHistoryValue), L"10:02|");
     Watcher().Then(Warning(kShutdownWarningShutdown));
+    fake_clock::Set(At(10, 0, 31));
     TickPowerOff();
+    EXPECT_EQ(Watcher().SeenCount(), 1);
     ChooseMode(PowerAction::Sleep);
     fake_clock::Set(At(10, 2, 0));
     TickPowerOff();
