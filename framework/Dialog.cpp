@@ -64,8 +64,9 @@ HWND CDialog::DefaultModalOwner() const
 INT_PTR CDialog::DoModal()
 {
     HWND owner = DefaultModalOwner();
-    const bool disableOwner = owner && ::IsWindowEnabled(owner);
-    if (disableOwner) ::EnableWindow(owner, FALSE);
+    m_hWndOwner = owner;
+    m_bOwnerDisabled = owner && ::IsWindowEnabled(owner);
+    if (m_bOwnerDisabled) ::EnableWindow(owner, FALSE);
 
     m_bEndModal = false;
     m_nModalResult = -1;
@@ -76,13 +77,19 @@ INT_PTR CDialog::DoModal()
         RunModalLoop();
     }
 
-    // Give the owner back its input before the dialog goes, so that activation returns to it.
-    if (disableOwner) ::EnableWindow(owner, TRUE);
-    if (m_hWnd) {
-        if (owner && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(owner);
-        DestroyWindow();
-    }
+    GiveBackToOwner();
+    if (m_hWnd) DestroyWindow();
     return m_nModalResult;
+}
+
+// The owner gets its input back before the dialog disappears: while it is still disabled, the system would
+// activate some other window in its place.
+void CDialog::GiveBackToOwner()
+{
+    if (m_bOwnerDisabled) ::EnableWindow(m_hWndOwner, TRUE);
+    m_bOwnerDisabled = false;
+    if (m_hWndOwner && m_hWnd && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(m_hWndOwner);
+    m_hWndOwner = nullptr;
 }
 
 void CDialog::RunModalLoop()
@@ -108,6 +115,7 @@ void CDialog::EndDialog(int result)
     m_nModalResult = result;
     m_bEndModal = true;
     // A run nested inside another's handler may outlive this call; the closed dialog disappears at once.
+    GiveBackToOwner();
     if (m_hWnd) ShowWindow(SW_HIDE);
 }
 

@@ -54,8 +54,11 @@ private:
     LRESULT OnInitDialogMessage(WPARAM, LPARAM);
     HWND DefaultModalOwner() const;
     void RunModalLoop();
+    void GiveBackToOwner();
     static INT_PTR CALLBACK InitialDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     bool m_bEndModal = false;
     int m_nModalResult = -1;
+    HWND m_hWndOwner = nullptr;
+    bool m_bOwnerDisabled = false;
 };

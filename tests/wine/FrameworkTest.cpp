@@ -143,6 +143,30 @@ TEST(ModalDialogs, ReturnTheEndCodeAndDisableTheirOwnerMeanwhile)
     parent.DestroyWindow();
 }
 
+TEST(ModalDialogs, GiveTheActivationBackToTheirOwner)
+{
+    // Another window of the program that the system could activate in the owner's place.
+    ProbeDialog other;
+    ASSERT_TRUE(other.Create(IDD_EXIT));
+    other.ShowWindow(SW_SHOW);
+    ProbeDialog parent;
+    ASSERT_TRUE(parent.Create(IDD_EXIT));
+    parent.ShowWindow(SW_SHOW);
+    ::SetActiveWindow(parent.m_hWnd);
+    ASSERT_EQ(::GetActiveWindow(), parent.m_hWnd);
+
+    ProbeDialog dialog(&parent);
+    g_running = &dialog;
+    ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::KillTimer(nullptr, id);
+        g_running->m_chkRemove.PostMessage(WM_KEYDOWN, VK_RETURN);
+    });
+    EXPECT_EQ(dialog.DoModal(), 7);
+    EXPECT_EQ(::GetActiveWindow(), parent.m_hWnd);
+    parent.DestroyWindow();
+    other.DestroyWindow();
+}
+
 TEST(ModalDialogs, EscapeEndsWithTheCancelCode)
 {
     ProbeDialog dialog;
