@@ -1,11 +1,15 @@
 // Looks at the running program's windows from outside, for the end-to-end checks: which panels and popups are
 // visible, where their controls are and what they show. Prints one line of UTF-8; exits 1 when the window or
-// control asked for does not exist.
+// control asked for does not exist (or, for "menu", when no menu is open).
 //
-//   probe panel <main|alarm|timer|counter|shutdown|notice|error>   visible|hidden x y width height [text]
+//   probe panel <main|alarm|timer|counter|shutdown|notice|error|exit>
+//                                  visible|hidden x y width height topmost|normal [text]
 //   probe control <panel> <id>     x y width height enabled checked text
 //   probe menu                     x y width height of the open pop-up menu
 #include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -84,6 +88,7 @@ int Panel(const char* name)
     if (!panel) return 1;
     std::printf("%s ", ::IsWindowVisible(panel) ? "visible" : "hidden");
     PrintRect(panel);
+    std::printf(" %s", ::GetWindowLongPtrW(panel, GWL_EXSTYLE) & WS_EX_TOPMOST ? "topmost" : "normal");
     const int textId = !std::strcmp(name, "notice") ? IDC_NOTICE_TEXT : !std::strcmp(name, "error") ? IDC_ERROR_TEXT : 0;
     if (textId) std::printf(" %s", Utf8(TextOf(::GetDlgItem(panel, textId))).c_str());
     std::printf("\n");
@@ -115,6 +120,8 @@ int Menu()
 
 int main(int argc, char** argv)
 {
+    // Lines end with a bare line feed, as the shell expects.
+    _setmode(_fileno(stdout), _O_BINARY);
     if (argc == 3 && !std::strcmp(argv[1], "panel")) return Panel(argv[2]);
     if (argc == 4 && !std::strcmp(argv[1], "control")) return Control(argv[2], std::atoi(argv[3]));
     if (argc == 2 && !std::strcmp(argv[1], "menu")) return Menu();
