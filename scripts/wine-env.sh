@@ -31,7 +31,9 @@ hg_stop_virtual_display() {
 }
 
 # Creates a Wine prefix in $1 with Japanese glyphs for the templates' typeface and for the system's user-interface
-# typefaces (menus, message boxes), and, if $2 is given, that many logical pixels per inch.
+# typefaces (menus, message boxes), and, if $2 is given, that many logical pixels per inch. Meiryo itself is not
+# on Debian; IPA P Gothic stands in for it, because its widths are close to Meiryo's, so that dialog units and
+# texts come out as on Windows (with Noto Sans CJK the notices would not fit their fields).
 hg_make_prefix() {
   local prefix=$1 dpi=${2:-}
   mkdir -p "$(dirname "$prefix")"
@@ -39,7 +41,7 @@ hg_make_prefix() {
   local fonts
   fonts=$(mktemp --suffix=.reg)
   printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
-    '"メイリオ"="Noto Sans CJK JP"' '"Meiryo"="Noto Sans CJK JP"' '' | iconv -f utf-8 -t utf-16 >"$fonts"
+    '"メイリオ"="IPAPGothic"' '"Meiryo"="IPAPGothic"' '' | iconv -f utf-8 -t utf-16 >"$fonts"
   WINEPREFIX=$prefix wine regedit "$fonts" >/dev/null 2>&1
   rm -f "$fonts"
   local face
