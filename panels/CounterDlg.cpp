@@ -57,13 +57,10 @@ void CounterDlg::Start()
     StartPanelClock(m_hWnd, m_uTimerID, theApp.m_nCounterState);
 }
 
-// Stop has already been toggled by the click: pressed in pauses, released resumes a full second from now.
+// Stop has already been toggled by the click.
 void CounterDlg::OnStop()
 {
-    if (m_btnStop.GetCheck() == BST_CHECKED)
-        PausePanelClock(m_hWnd, m_uTimerID, theApp.m_nCounterState);
-    else
-        StartPanelClock(m_hWnd, m_uTimerID, theApp.m_nCounterState);
+    FollowStopToggle(m_hWnd, m_btnStop.GetCheck() == BST_CHECKED, m_uTimerID, theApp.m_nCounterState);
     theApp.m_pMainDlg->RefreshStatus();
 }
 

@@ -14,6 +14,14 @@ void PausePanelClock(HWND panel, std::uint32_t clockId, std::int32_t& state)
     state = 2;
 }
 
+void FollowStopToggle(HWND panel, bool stopPressedIn, std::uint32_t& clockId, std::int32_t& state)
+{
+    if (stopPressedIn)
+        PausePanelClock(panel, clockId, state);
+    else
+        StartPanelClock(panel, clockId, state);
+}
+
 void StopPanelClock(HWND panel, std::uint32_t clockId, std::int32_t& state)
 {
     if (state == 1) StopSecondTicks(panel, clockId);

@@ -9,6 +9,9 @@
 void StartPanelClock(HWND panel, std::uint32_t& clockId, std::int32_t& state);
 // Stops a running clock; the state becomes 2.
 void PausePanelClock(HWND panel, std::uint32_t clockId, std::int32_t& state);
+// Follows the panel's Stop toggle: pressed in pauses the clock, released resumes it with a new clock whose first
+// tick comes a full second later.
+void FollowStopToggle(HWND panel, bool stopPressedIn, std::uint32_t& clockId, std::int32_t& state);
 // Stops a running clock; the state becomes 0.
 void StopPanelClock(HWND panel, std::uint32_t clockId, std::int32_t& state);
 

@@ -82,13 +82,10 @@ void TimerDlg::RefuseNoTime()
     refusal.DoModal();
 }
 
-// Stop has already been toggled by the click: pressed in pauses, released resumes a full second from now.
+// Stop has already been toggled by the click.
 void TimerDlg::OnStop()
 {
-    if (m_btnStop.GetCheck() == BST_CHECKED)
-        PausePanelClock(m_hWnd, m_uTimerID, theApp.m_nTimerState);
-    else
-        StartPanelClock(m_hWnd, m_uTimerID, theApp.m_nTimerState);
+    FollowStopToggle(m_hWnd, m_btnStop.GetCheck() == BST_CHECKED, m_uTimerID, theApp.m_nTimerState);
     theApp.m_pMainDlg->RefreshStatus();
 }
 
