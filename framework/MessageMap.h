@@ -82,6 +82,7 @@ template <auto Handler> LRESULT MenuThunk(CWnd& wnd, WPARAM wParam, LPARAM)
 protected:                    \
     const fw::MessageMap* GetMessageMap() const override;
 
+// clang-format off
 #define BEGIN_MESSAGE_MAP(Class, Base)                               \
     const fw::MessageMap* Class::GetMessageMap() const               \
     {                                                                \
@@ -93,6 +94,7 @@ protected:                    \
         static const fw::MessageMap map{this->BaseClass::GetMessageMap(), entries}; \
         return &map;                                                  \
     }
+// clang-format on
 
 #define ON_COMMAND(id, handler) {WM_COMMAND, (id), &fw::CommandThunk<&ThisClass::handler>},
 #define ON_MESSAGE(message, handler) {(message), 0, &fw::MessageThunkOf<&ThisClass::handler>},

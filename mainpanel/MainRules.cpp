@@ -36,6 +36,7 @@ std::vector<MenuItemRule> MenuRules(const ClockStates& states, bool mainShown)
 {
     using Kind = MenuItemRule::Kind;
     const bool timerIdle = states.timer == 0;
+    // clang-format off
     return {
         {ID_MENU_ALARM, Kind::Check, states.alarm == 1},
         {ID_MENU_TIMER, Kind::Check, states.timer == 1},
@@ -48,4 +49,5 @@ std::vector<MenuItemRule> MenuRules(const ClockStates& states, bool mainShown)
         {ID_QUICK_TIMER10, Kind::Enable, timerIdle},
         {ID_QUICK_COUNTER, Kind::Enable, states.counter == 0},
     };
+    // clang-format on
 }

@@ -114,6 +114,7 @@ TEST_F(ClockTime, TargetTextNamesARealTimeOrNoTarget)
     EXPECT_EQ(ParseTargetText(L"20240229235959"), At(2024, 2, 29, 23, 59, 59));
     EXPECT_EQ(ParseTargetText(L"20000229000000"), At(2000, 2, 29, 0, 0, 0));
     EXPECT_EQ(ParseTargetText(L"19700101120000"), 3 * 3600);
+    // clang-format off
     for (const std::wstring_view text : {
              L"", L"2026051207300", L"202605120730000", L"2026-5-12 0730", L" 20260512073000", L"+2026051207300",
              L"2026051207300\uFF10",
@@ -122,6 +123,7 @@ TEST_F(ClockTime, TargetTextNamesARealTimeOrNoTarget)
              L"20260512240000", L"20260512076000", L"20260512073060",                     // hour, minute, second
              L"00000101000000", L"99991231235959",                                        // outside 1970 to 3000
          }) {
+    // clang-format on
         EXPECT_FALSE(ParseTargetText(text).has_value()) << testing::PrintToString(std::wstring(text));
     }
 }

@@ -19,6 +19,7 @@ TEST(PickerLayout, OuterSize)
 
 TEST(PickerLayout, HoverAt)
 {
+    // clang-format off
     struct Case { Scale scale; Point point; int maxDigit; int hover; };
     const Case cases[] = {
         {kUnit, {0, 0}, 9, 0}, {kUnit, {53, 17}, 9, 0},  // the whole top row is 0
@@ -32,6 +33,7 @@ TEST(PickerLayout, HoverAt)
         {kHalf, {26, 27}, 9, 1}, {kHalf, {27, 27}, 9, 2}, {kHalf, {80, 107}, 9, 9}, {kHalf, {81, 0}, 9, kNone},
         {kWide, {40, 17}, 9, 0}, {kWide, {40, 18}, 9, 2}, {kWide, {80, 72}, 9, kNone},
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(PickerLayout(c.scale).HoverAt(c.point, c.maxDigit), c.hover)
             << "scale " << c.scale.x << "/" << c.scale.y << ", (" << c.point.x << ", " << c.point.y << ")";

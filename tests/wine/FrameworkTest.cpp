@@ -27,9 +27,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// clang-format off
 BEGIN_MESSAGE_MAP(ProbeButton, CButton)
     ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
+// clang-format on
 
 // The exit confirmation's template with handlers of its own.
 class ProbeDialog : public CDialog {
@@ -65,10 +67,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// clang-format off
 BEGIN_MESSAGE_MAP(ProbeDialog, CDialog)
     ON_COMMAND(IDOK, OnOK)
     ON_MESSAGE(WM_PROBE, OnProbe)
 END_MESSAGE_MAP()
+// clang-format on
 
 TEST(MessageMaps, ReachTheHandlersOfTheClassThenItsBasesThenTheDefault)
 {

@@ -43,9 +43,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// clang-format off
 BEGIN_MESSAGE_MAP(ModeDialog, CDialog)
     ON_COMMAND(IDC_MODE, OnModeClicked)
 END_MESSAGE_MAP()
+// clang-format on
 
 Rect ClientOf(HWND window)
 {
