@@ -38,8 +38,8 @@ void Print(const char* what, const RECT& place, const std::vector<double>& times
 {
     const Figures figures = Summarise(times);
     std::printf("%s (%ld x %ld px): %zu paints, mean %.3f ms, median %.3f ms, worst %.3f ms (goal: under %.0f ms)\n",
-                what, place.right - place.left, place.bottom - place.top, times.size(), figures.mean,
-                figures.median, figures.worst, kGoalMilliseconds);
+                what, place.right - place.left, place.bottom - place.top, times.size(), figures.mean, figures.median,
+                figures.worst, kGoalMilliseconds);
 }
 
 void MeasureDigitPicker()

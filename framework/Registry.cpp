@@ -13,8 +13,8 @@ RegistryKey RegistryKey::OpenForReading(HKEY root, const std::wstring& path)
 RegistryKey RegistryKey::OpenForWriting(HKEY root, const std::wstring& path)
 {
     HKEY key = nullptr;
-    if (::RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, nullptr,
-                          &key, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, nullptr, &key,
+                          nullptr) != ERROR_SUCCESS)
         key = nullptr;
     return RegistryKey(key);
 }

@@ -247,8 +247,8 @@ void CMainDlg::OnQuickCounter()
 
 void CMainDlg::OnWebsite()
 {
-    const auto result = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteW(nullptr, L"open", kWebsiteAddress, nullptr, nullptr, SW_SHOW));
+    const auto result =
+        reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", kWebsiteAddress, nullptr, nullptr, SW_SHOW));
     if (result <= 32) AfxMessageBox(kWebsiteUnavailable, MB_OK);
 }
 

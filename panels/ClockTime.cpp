@@ -67,8 +67,7 @@ std::optional<LocalTime> ToLocalTime(std::int64_t t)
     if (!IsInRange(t) || !BreakDownLocal(t, local)) {
         return std::nullopt;
     }
-    return LocalTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                     local.tm_hour,        local.tm_min,     local.tm_sec};
+    return LocalTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 std::optional<std::int64_t> FromLocalTime(const LocalTime& local)

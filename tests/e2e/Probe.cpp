@@ -47,7 +47,8 @@ bool IsPanel(HWND dialog, const char* name)
     if (!std::strcmp(name, "main")) return Has(dialog, IDC_STATUS_ALARM);
     if (!std::strcmp(name, "timer")) return Has(dialog, IDC_STOP) && Has(dialog, IDC_HISTORY);
     if (!std::strcmp(name, "counter")) return Has(dialog, IDC_STOP) && !Has(dialog, IDC_HISTORY);
-    if (!std::strcmp(name, "alarm")) return Has(dialog, IDC_HISTORY) && !Has(dialog, IDC_STOP) && !Has(dialog, IDC_MODE);
+    if (!std::strcmp(name, "alarm"))
+        return Has(dialog, IDC_HISTORY) && !Has(dialog, IDC_STOP) && !Has(dialog, IDC_MODE);
     if (!std::strcmp(name, "shutdown")) return Has(dialog, IDC_MODE);
     if (!std::strcmp(name, "notice")) return Has(dialog, IDC_NOTICE_TEXT);
     if (!std::strcmp(name, "error")) return Has(dialog, IDC_ERROR_TEXT);
@@ -89,7 +90,9 @@ int Panel(const char* name)
     std::printf("%s ", ::IsWindowVisible(panel) ? "visible" : "hidden");
     PrintRect(panel);
     std::printf(" %s", ::GetWindowLongPtrW(panel, GWL_EXSTYLE) & WS_EX_TOPMOST ? "topmost" : "normal");
-    const int textId = !std::strcmp(name, "notice") ? IDC_NOTICE_TEXT : !std::strcmp(name, "error") ? IDC_ERROR_TEXT : 0;
+    const int textId = !std::strcmp(name, "notice")  ? IDC_NOTICE_TEXT
+                       : !std::strcmp(name, "error") ? IDC_ERROR_TEXT
+                                                     : 0;
     if (textId) std::printf(" %s", Utf8(TextOf(::GetDlgItem(panel, textId))).c_str());
     std::printf("\n");
     return 0;

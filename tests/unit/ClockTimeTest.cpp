@@ -123,7 +123,7 @@ TEST_F(ClockTime, TargetTextNamesARealTimeOrNoTarget)
              L"20260512240000", L"20260512076000", L"20260512073060",                     // hour, minute, second
              L"00000101000000", L"99991231235959",                                        // outside 1970 to 3000
          }) {
-    // clang-format on
+        // clang-format on
         EXPECT_FALSE(ParseTargetText(text).has_value()) << testing::PrintToString(std::wstring(text));
     }
 }
@@ -149,14 +149,14 @@ TEST_F(ClockTime, ConvertsOnlyWithinTheWindowsRange)
 TEST_F(ClockTime, TomorrowsClockTimeHoldsAcrossDaylightSavingChanges)
 {
     UseZone("Europe/Berlin");
-    const std::int64_t springEvening = 1774731600;  // 2026-03-28 22:00 CET
+    const std::int64_t springEvening = 1774731600;                  // 2026-03-28 22:00 CET
     ASSERT_EQ(TargetOfClockTime(springEvening, 7, 0), 1774760400);  // 07:00 CEST
     EXPECT_EQ(RemainingDigits(RemainingSeconds(1774760400, springEvening)), (Digits{L"0", L"8", L"0", L"0"}));
     EXPECT_EQ(FormatTargetText(1774760400), L"20260329070000");
     EXPECT_EQ(ParseTargetText(L"20260329070000"), 1774760400);
     EXPECT_EQ(TargetOfClockTime(At(2026, 3, 29, 1, 0, 0), 7, 0), 1774760400);
 
-    const std::int64_t autumnEvening = 1792872000;  // 2026-10-24 22:00 CEST
+    const std::int64_t autumnEvening = 1792872000;                  // 2026-10-24 22:00 CEST
     ASSERT_EQ(TargetOfClockTime(autumnEvening, 7, 0), 1792908000);  // 07:00 CET
     EXPECT_EQ(RemainingDigits(RemainingSeconds(1792908000, autumnEvening)), (Digits{L"1", L"0", L"0", L"0"}));
     EXPECT_EQ(ParseTargetText(L"20261025070000"), 1792908000);

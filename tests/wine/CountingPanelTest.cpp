@@ -176,8 +176,8 @@ protected:
     static HWND Counter() { return theApp.m_pCounterDlg->m_hWnd; }
     static void ExpectAllPanelsEnabled()
     {
-        for (const HWND panel : {theApp.m_pMainWnd->m_hWnd, theApp.m_pAlarmDlg->m_hWnd, Timer(), Counter(),
-                                 theApp.m_pShutdownDlg->m_hWnd})
+        for (const HWND panel :
+             {theApp.m_pMainWnd->m_hWnd, theApp.m_pAlarmDlg->m_hWnd, Timer(), Counter(), theApp.m_pShutdownDlg->m_hWnd})
             EXPECT_TRUE(::IsWindowEnabled(panel));
     }
 };

@@ -235,15 +235,15 @@ protected:
 
 TEST_F(SelectorList, ChoosesAnywhereOnARowAndKeepsTheChoiceOnAnUnmovedPress)
 {
-    EXPECT_EQ(Run(0,
-                  [](HWND popup) {
-                      const Point rightEnd{ClientOf(popup).right - 2, OverRow(popup, 2).y};
-                      MovePointer(popup, rightEnd);
-                      EXPECT_EQ(ClientPixel(popup, {rightEnd.x, Layout().HighlightBand(2, ClientOf(popup)).top}),
-                                kBand);
-                      PressAt(popup, rightEnd);
-                  }),
-              2);
+    EXPECT_EQ(
+        Run(0,
+            [](HWND popup) {
+                const Point rightEnd{ClientOf(popup).right - 2, OverRow(popup, 2).y};
+                MovePointer(popup, rightEnd);
+                EXPECT_EQ(ClientPixel(popup, {rightEnd.x, Layout().HighlightBand(2, ClientOf(popup)).top}), kBand);
+                PressAt(popup, rightEnd);
+            }),
+        2);
     EXPECT_EQ(Run(1,
                   [](HWND popup) {
                       EXPECT_EQ(ClientPixel(popup, {4, Layout().HighlightBand(1, ClientOf(popup)).top}), kBand);

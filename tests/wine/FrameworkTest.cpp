@@ -227,7 +227,9 @@ TEST_F(Profile, StringsWithoutTerminatorOrWithInnerNullsReadSafely)
 {
     const wchar_t unterminated[] = {L'0', L'7', L':', L'3', L'0'};
     store::WriteRaw(L"a", REG_SZ, unterminated, sizeof unterminated);
-    const wchar_t inner[] = L"12\0" L"34";
+    const wchar_t inner[] =
+        L"12\0"
+        L"34";
     store::WriteRaw(L"b", REG_SZ, inner, sizeof inner);
     store::WriteRaw(L"odd", REG_SZ, "abc", 3);
     EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"a", L""), L"07:30");

@@ -163,7 +163,7 @@ TEST_F(MainPanel, TheIconIsActiveOnlyWhileAClockRunsOrWaits)
         int alarm, timer, counter, shutdown;
         UINT icon;
     } cases[] = {
-        {0, 0, 0, 0, IDI_IDLE}, {0, 2, 2, 0, IDI_IDLE}, {0, 0, 1, 0, IDI_ACTIVE},
+        {0, 0, 0, 0, IDI_IDLE},   {0, 2, 2, 0, IDI_IDLE},   {0, 0, 1, 0, IDI_ACTIVE},
         {1, 0, 0, 0, IDI_ACTIVE}, {0, 0, 0, 1, IDI_ACTIVE}, {0, 1, 2, 0, IDI_ACTIVE},
     };
     for (const auto& c : cases) {
@@ -171,8 +171,7 @@ TEST_F(MainPanel, TheIconIsActiveOnlyWhileAClockRunsOrWaits)
         SetStates(c.alarm, c.timer, c.counter, c.shutdown);
         ASSERT_EQ(m_notifyCalls.size(), 1u);
         EXPECT_EQ(m_notifyCalls[0].message, static_cast<DWORD>(NIM_MODIFY));
-        EXPECT_EQ(m_notifyCalls[0].data.hIcon, ProgramIcon(c.icon))
-            << c.alarm << c.timer << c.counter << c.shutdown;
+        EXPECT_EQ(m_notifyCalls[0].data.hIcon, ProgramIcon(c.icon)) << c.alarm << c.timer << c.counter << c.shutdown;
         // The rest of the record goes with every update unchanged.
         EXPECT_EQ(m_notifyCalls[0].data.uFlags, 7u);
         EXPECT_STREQ(m_notifyCalls[0].data.szTip, L"Hourglade");
@@ -186,7 +185,7 @@ TEST_F(MainPanel, LeftPressOpensTheMainMenuAtThePointer)
     EXPECT_EQ(menu.place.left, 300);
     EXPECT_EQ(menu.place.top, 200);
     const std::vector<std::pair<UINT, std::wstring>> expected = {
-        {ID_MENU_MAINPANEL, L"メインパネル"}, {ID_MENU_ALARM, L"アラーム"},     {ID_MENU_TIMER, L"タイマー"},
+        {ID_MENU_MAINPANEL, L"メインパネル"}, {ID_MENU_ALARM, L"アラーム"},      {ID_MENU_TIMER, L"タイマー"},
         {ID_MENU_COUNTER, L"カウンター"},     {ID_MENU_SHUTDOWN, L"電源の遮断"}, {ID_MENU_EXIT, L"終了"},
     };
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -202,8 +201,8 @@ TEST_F(MainPanel, RightPressOpensTheQuickSetMenu)
     const OpenedMenu menu = PressIcon(WM_RBUTTONDOWN);
     ASSERT_EQ(menu.items.size(), 5u);
     const std::vector<std::pair<UINT, std::wstring>> expected = {
-        {ID_QUICK_TIMER1, L"１分タイマー"},  {ID_QUICK_TIMER3, L"３分タイマー"},
-        {ID_QUICK_TIMER5, L"５分タイマー"},  {ID_QUICK_TIMER10, L"１０分タイマー"},
+        {ID_QUICK_TIMER1, L"１分タイマー"},          {ID_QUICK_TIMER3, L"３分タイマー"},
+        {ID_QUICK_TIMER5, L"５分タイマー"},          {ID_QUICK_TIMER10, L"１０分タイマー"},
         {ID_QUICK_COUNTER, L"カウンターをスタート"},
     };
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -364,8 +363,8 @@ INT_PTR g_shellResult = 42;
 HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory,
                                     INT show)
 {
-    g_shellCalls.push_back({owner, verb ? verb : L"", file ? file : L"", parameters != nullptr, directory != nullptr,
-                            show});
+    g_shellCalls.push_back(
+        {owner, verb ? verb : L"", file ? file : L"", parameters != nullptr, directory != nullptr, show});
     return reinterpret_cast<HINSTANCE>(g_shellResult);
 }
 

@@ -42,11 +42,11 @@ void ChooseMode(PowerAction mode)
 }
 
 // Closes the warning once it has shown the text, after running what the user does meanwhile.
-PopupWatcher::Action Warning(const wchar_t* text, std::function<void()> meanwhile = [] {})
+PopupWatcher::Action Warning(const wchar_t* text, std::function<void()> meanwhile = nullptr)
 {
     return [text, meanwhile](HWND warning) {
         EXPECT_EQ(ControlText(warning, IDC_NOTICE_TEXT), text);
-        meanwhile();
+        if (meanwhile) meanwhile();
         EndPopup(warning, 0);
     };
 }
