@@ -52,6 +52,8 @@ target_link_libraries(hourglade_system PUBLIC winmm powrprof advapi32 user32)
 add_executable(Hourglade WIN32 framework/WinMain.cpp $<TARGET_OBJECTS:hourglade_res>)
 target_link_libraries(Hourglade PRIVATE hourglade_ui hourglade_system)
 target_link_options(Hourglade PRIVATE -municode)
+# The release program ships without symbols and without the debug sections the static runtime brings along.
+target_link_options(Hourglade PRIVATE $<$<CONFIG:Release>:-s>)
 
 add_subdirectory(tests/wine)
 add_subdirectory(tests/e2e)
