@@ -33,6 +33,12 @@ template <class Panel> Panel* CreateHiddenPanel(UINT templateId)
 BOOL CHourgladeApp::InitInstance()
 {
     CWinApp::InitInstance();
+    // A second start of the same program brings up the running copy instead, so that two copies never
+    // overwrite each other's stored values. It ends here, having written nothing.
+    if (!m_singleInstance.Claim(m_strAppName)) {
+        m_singleInstance.ShowRunningCopy();
+        return FALSE;
+    }
 
     const Gdiplus::GdiplusStartupInput gdiplusInput;
     Gdiplus::GdiplusStartup(&m_gdiplusToken, &gdiplusInput, nullptr);
@@ -56,6 +62,7 @@ BOOL CHourgladeApp::InitInstance()
     m_pShutdownDlg = CreateHiddenPanel<ShutdownDlg>(IDD_SHUTDOWN);
 
     LoadStoredValues();
+    m_singleInstance.Publish(m_pMainDlg->m_hWnd);
     return TRUE;
 }
 

@@ -3,6 +3,7 @@
 // panels reach each other, and shuts the drawing library down at the end.
 #include <cstdint>
 
+#include "app/SingleInstance.h"
 #include "framework/App.h"
 
 class CMainDlg;
@@ -39,6 +40,8 @@ public:
 
 private:
     void LoadStoredValues();
+
+    SingleInstance m_singleInstance;
 };
 
 extern CHourgladeApp theApp;

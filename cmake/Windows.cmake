@@ -17,6 +17,7 @@ add_library(hourglade_ui OBJECT
   framework/Registry.cpp
   framework/Wnd.cpp
   app/HourgladeApp.cpp
+  app/SingleInstance.cpp
   controls/ErrDlg.cpp
   controls/MsgDlg.cpp
   controls/NumDlg.cpp

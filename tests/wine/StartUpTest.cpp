@@ -1,5 +1,6 @@
 // Start-up of the application object: the five hidden panels, the scale factors, and the stored values it loads.
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "app/HourgladeApp.h"
@@ -11,6 +12,7 @@
 #include "panels/TimerDlg.h"
 #include "res/resource.h"
 #include "tests/wine/AppHarness.h"
+#include "tests/wine/NotifyIconSpy.h"
 
 namespace {
 
@@ -156,6 +158,47 @@ TEST_F(StartUp, EndsWithExitCodeZeroWhenTheMainPanelIsDestroyed)
     EXPECT_EQ(theApp.m_gdiplusToken, 0u);
 }
 
+// Runs this test program again, as the file at path, with one test of it and an environment variable that tells
+// the test it is the copy; keeps handling this program's messages while it waits, and returns the exit code.
+DWORD RunCopy(const std::filesystem::path& path, const wchar_t* test, const wchar_t* marker,
+              const std::wstring& markerValue = L"1")
+{
+    std::wstring command = L"\"" + path.wstring() + L"\" --gtest_filter=" + test;
+    ::SetEnvironmentVariableW(marker, markerValue.c_str());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const BOOL started =
+        ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    ::SetEnvironmentVariableW(marker, nullptr);
+    EXPECT_TRUE(started);
+    if (!started) return 1;
+    const ULONGLONG deadline = ::GetTickCount64() + 30000;
+    while (::MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0 &&
+           ::GetTickCount64() < deadline)
+        PumpMessages();
+    DWORD exitCode = 1;
+    EXPECT_EQ(::WaitForSingleObject(process.hProcess, 0), WAIT_OBJECT_0) << "the copy did not end";
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+std::filesystem::path ThisProgram()
+{
+    wchar_t self[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return self;
+}
+
+std::filesystem::path CopyOfThisProgram(const wchar_t* fileName)
+{
+    const std::filesystem::path copy = std::filesystem::temp_directory_path() / fileName;
+    std::filesystem::copy_file(ThisProgram(), copy, std::filesystem::copy_options::overwrite_existing);
+    return copy;
+}
+
 // A copy of this program under another name reads and writes the values of that name. The copy runs this test
 // in a process of its own, on the values prepared for it, and reports through its exit code.
 class RenamedProgram : public AppTest {
@@ -175,32 +218,61 @@ TEST_F(RenamedProgram, UsesTheStoredValuesOfItsOwnName)
         EXPECT_EQ(EntriesOf(theApp.m_pTimerDlg->m_history), (Entries{L"09:00"}));
         return;
     }
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::filesystem::path copy = std::filesystem::temp_directory_path() / L"Renamed.exe";
-    std::filesystem::copy_file(self, copy, std::filesystem::copy_options::overwrite_existing);
+    const std::filesystem::path copy = CopyOfThisProgram(L"Renamed.exe");
 
     store::Clear(L"Renamed");
     store::WriteString(kTimerHistoryValue, L"09:00|", L"Renamed");
     store::WriteString(kTimerHistoryValue, L"01:00|");  // under this program's own name
 
-    std::wstring command = L"\"" + copy.wstring() + L"\" --gtest_filter=RenamedProgram.UsesTheStoredValuesOfItsOwnName";
-    ::SetEnvironmentVariableW(L"HG_RENAMED_CHILD", L"1");
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(
-        ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-    ::SetEnvironmentVariableW(L"HG_RENAMED_CHILD", nullptr);
-    ASSERT_EQ(::WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    ::GetExitCodeProcess(process.hProcess, &exitCode);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    const DWORD exitCode = RunCopy(copy, L"RenamedProgram.UsesTheStoredValuesOfItsOwnName", L"HG_RENAMED_CHILD");
     EXPECT_EQ(exitCode, 0u) << "the renamed copy did not load its own values";
     EXPECT_EQ(store::ReadString(kTimerHistoryValue), L"01:00|");
     store::Clear(L"Renamed");
     std::filesystem::remove(copy);
+}
+
+// A second start of the program under the same name shows the running copy's main panel and ends at once, with
+// exit code 0 and no panel or icon of its own; a copy under another name starts as ever, alongside. The copies
+// run this test in processes of their own; HG_SECOND_START carries the running copy's name.
+class SecondStart : public AppTest {
+protected:
+    static const char* RunningName() { return std::getenv("HG_SECOND_START"); }
+    void SetUp() override
+    {
+        if (!RunningName()) AppTest::SetUp();
+    }
+};
+
+TEST_F(SecondStart, ShowsTheRunningCopysMainPanelInsteadOfStartingAgain)
+{
+    if (const char* running = RunningName()) {
+        if (TestAppName() != std::wstring(running, running + std::strlen(running))) {
+            StartApp();
+            EXPECT_NE(theApp.m_pMainDlg, nullptr);
+            return;
+        }
+        NotifyIconSpy notifySpy;
+        EXPECT_FALSE(theApp.InitInstance());
+        EXPECT_EQ(theApp.ExitInstance(), 0);
+        EXPECT_EQ(theApp.m_pMainDlg, nullptr);
+        EXPECT_EQ(theApp.m_gdiplusToken, 0u);
+        EXPECT_TRUE(notifySpy.Calls().empty()) << "the second copy touched the notification area";
+        return;
+    }
+    StartApp();
+    const HWND main = theApp.m_pMainDlg->m_hWnd;
+    const std::wstring name = TestAppName();
+
+    const std::filesystem::path renamed = CopyOfThisProgram(L"OtherName.exe");
+    EXPECT_EQ(RunCopy(renamed, L"SecondStart.*", L"HG_SECOND_START", name), 0u) << "the renamed copy did not start";
+    EXPECT_FALSE(::IsWindowVisible(main));
+    store::Clear(L"OtherName");
+    std::filesystem::remove(renamed);
+
+    EXPECT_EQ(RunCopy(ThisProgram(), L"SecondStart.*", L"HG_SECOND_START", name), 0u);
+    EXPECT_TRUE(::IsWindowVisible(main));
+    EXPECT_TRUE(theApp.m_bMainShown);
+    EXPECT_FALSE(store::KeyExists());
 }
 
 }  // namespace
