@@ -1,0 +1,237 @@
+#!/usr/bin/env bash
+# The release packages that scripts/package wrote, checked by rule against the sources and the tested program:
+# the shipped program, the zip, the installer's tables, the installer under Wine (install, start, a second start,
+# install again, upgrade, downgrade, uninstall, STARTUP=0), and signing with its failures.
+#   tests/package/check.sh BUILD/Hourglade.exe DIST-FOLDER OUTPUT-FOLDER   (WINEPREFIX and DISPLAY set by the caller)
+set -euo pipefail
+exe=$(realpath "$1")
+dist=$(realpath "$2")
+out=$(realpath -m "$3")
+root=$(cd "$(dirname "$0")/../.." && pwd)
+probe_exe="$(dirname "$exe")/tests/e2e/hourglade_probe.exe"
+: "${WINEPREFIX:?}" "${DISPLAY:?}"
+export WINEDEBUG=-all
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -p "$out"
+
+step() { echo "-- $*"; }
+fail() {
+  echo "FAILED: $*" >&2
+  import -window root "$out/package-failure.png" 2>/dev/null || true
+  exit 1
+}
+wait_for() {
+  local tries=$1
+  shift
+  for _ in $(seq "$tries"); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+cd "$root"
+# What the sources say.
+define() { sed -n "s/^#define $1 \(.*\)/\1/p" "$2"; }
+version="$(define HG_VERSION_MAJOR res/version.h).$(define HG_VERSION_MINOR res/version.h).$(define HG_VERSION_PATCH res/version.h)"
+company=$(define HG_COMPANY_NAME res/legal.h | tr -d '"')
+website=$(grep -o 'http://[^"]*' mainpanel/MainDlg.cpp)
+zip=$dist/Hourglade-$version-x64.zip
+msi=$dist/Hourglade-$version-x64.msi
+
+step "the shipped program: stripped, at most 450 KB, with ASLR and DEP"
+size=$(stat -c %s "$exe")
+echo "   Hourglade.exe: $size bytes"
+[ "$size" -le $((450 * 1024)) ] || fail "Hourglade.exe has $size bytes"
+headers=$(x86_64-w64-mingw32-objdump -f -h -p "$exe")
+! grep -q '\.debug' <<<"$headers" || fail "debug sections left in Hourglade.exe"
+! grep -q HAS_SYMS <<<"$headers" || fail "symbols left in Hourglade.exe"
+for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
+  grep -qx "[[:space:]]*$flag" <<<"$headers" || fail "Hourglade.exe lost $flag"
+done
+
+step "the zip: its entries, the tested program, the guide, the same bytes again"
+[ "$(awk '{ print $2 }' "$dist/SHA256SUMS")" = "$(printf '%s\n' "$(basename "$zip")" "$(basename "$msi")")" ] ||
+  fail "SHA256SUMS lists $(awk '{ print $2 }' "$dist/SHA256SUMS" | paste -sd ' ')"
+(cd "$dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
+python3 - "$zip" "$exe" "$version" "$company" <<'EOF' || fail "the zip's contents"
+import sys, zipfile
+archive, exe, version, company = sys.argv[1:]
+z = zipfile.ZipFile(archive)
+assert z.namelist() == ["Hourglade.exe", "README.txt"], z.namelist()
+assert len({entry.date_time for entry in z.infolist()}) == 1, "entries of different times"
+assert z.read("Hourglade.exe") == open(exe, "rb").read(), "Hourglade.exe is not the tested program"
+guide = z.read("README.txt")
+assert guide.startswith(b"\xef\xbb\xbf"), "README.txt has no byte-order mark"
+assert guide.count(b"\n") == guide.count(b"\r\n"), "README.txt has lines without CR"
+text = guide.decode("utf-8-sig")
+for needed in (version, "[日本語]", "[English]", f"HKEY_CURRENT_USER\\Software\\{company}\\Hourglade\\Settings",
+               "shell:startup", "左クリック", "右クリック", "ダブルクリック", "Left click", "Right click", "Double click",
+               "^", "reg delete", "アンインストール", "Uninstalling"):
+    assert needed in text, f"README.txt does not mention {needed}"
+EOF
+scripts/package --out "$scratch/again" >/dev/null
+cmp -s "$zip" "$scratch/again/$(basename "$zip")" || fail "a second packaging gave another zip"
+
+step "the installer's tables"
+table() { msiinfo export "$1" "$2" | tr -d '\r' | tail -n +4; }
+property() { table "$msi" Property | awk -F'\t' -v name="$1" '$1 == name { print $2 }'; }
+[ "$(property ProductVersion)" = "$version" ] || fail "ProductVersion $(property ProductVersion)"
+[ "$(property Manufacturer)" = "$company" ] || fail "Manufacturer $(property Manufacturer)"
+[ "$(property ARPURLINFOABOUT)" = "$website" ] && [ "$(property ARPHELPLINK)" = "$website" ] ||
+  fail "the entry's web page is not the main panel's $website"
+[ "$(property STARTUP)" = 1 ] || fail "STARTUP is not 1 by default"
+[ -z "$(property ALLUSERS)" ] || fail "ALLUSERS is set: not a per-user package"
+source_flags=$(msiinfo suminfo "$msi" | sed -n 's/^Source: \([0-9]*\).*/\1/p')
+[ $((source_flags & 8)) -ne 0 ] || fail "the package asks for elevation"
+upgrade_code=$(property UpgradeCode)
+[[ "$upgrade_code" =~ ^\{[0-9A-F-]{36}\}$ ]] || fail "UpgradeCode $upgrade_code"
+# Attribute 512: the maximum version is included.
+table "$msi" Upgrade | awk -F'\t' -v code="$upgrade_code" -v v="$version" '$1 != code { other = 1 }
+  $7 == "WIX_UPGRADE_DETECTED" { up = ($3 == v && int($5 / 512) % 2) } $7 == "WIX_DOWNGRADE_DETECTED" { down = ($2 == v) }
+  END { exit !(up && down && !other) }' || fail "the Upgrade table does not take up to $version in and keep newer ones out"
+table "$msi" LaunchCondition | grep -q $'^NOT WIX_DOWNGRADE_DETECTED\t.*Hourglade' || fail "no message for a downgrade"
+table "$msi" Shortcut | awk -F'\t' '$3 == "Hourglade" && $5 == "[INSTALLDIR]Hourglade.exe" { print $2 }' | sort |
+  paste -sd ' ' | grep -qx 'ProgramMenuFolder StartupFolder' || fail "the shortcuts' places or targets"
+startup_component=$(table "$msi" Shortcut | awk -F'\t' '$2 == "StartupFolder" { print $4 }')
+table "$msi" Component | awk -F'\t' -v c="$startup_component" '$1 == c { print $5 }' | grep -qx 'STARTUP = "1"' ||
+  fail "the Startup shortcut does not depend on STARTUP"
+table "$msi" Directory | awk -F'\t' '{ parent[$1] = $2; name[$1] = $3 }
+  END { exit !(name["INSTALLDIR"] == "Hourglade" && name[parent["INSTALLDIR"]] == "Programs" &&
+               parent[parent["INSTALLDIR"]] == "LocalAppDataFolder") }' ||
+  fail "the program does not go to LocalAppDataFolder\\Programs\\Hourglade"
+icon=$(property ARPPRODUCTICON)
+msiinfo extract "$msi" "Icon.$icon" | cmp -s - res/icons/idle.ico || fail "the entry's icon is not the idle icon"
+
+step "under Wine: install"
+win_folder() { winepath -u "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')"; }
+local_appdata=$(win_folder LOCALAPPDATA)
+appdata=$(win_folder APPDATA)
+installed=$local_appdata/Programs/Hourglade/Hourglade.exe
+start_menu_link=$appdata/Microsoft/Windows/Start\ Menu/Programs/Hourglade.lnk
+startup_link=$appdata/Microsoft/Windows/Start\ Menu/Programs/StartUp/Hourglade.lnk
+settings='HKCU\Software\'"$company"'\Hourglade\Settings'
+msiexec() { wine msiexec "$@" /qn >/dev/null 2>&1; }
+# The installed-programs entries named Hourglade, as "version|publisher|web page", wherever Wine keeps them.
+entries() {
+  local hive
+  for hive in HKLM HKCU; do
+    wine reg query "$hive\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" /s 2>/dev/null || true
+  done | tr -d '\r' | awk '/^HKEY_/ { if (n == "Hourglade") print v "|" p "|" u; n = v = p = u = "" }
+    $1 == "DisplayName" { n = $3 } $1 == "DisplayVersion" { v = $3 } $1 == "Publisher" { p = $3 }
+    $1 == "URLInfoAbout" { u = $3 } END { if (n == "Hourglade") print v "|" p "|" u }'
+}
+# A shortcut names its target's full path in the local code page.
+links_to_installed() { [ -f "$1" ] && grep -aq 'Programs\\Hourglade\\Hourglade.exe' "$1"; }
+wine reg add "$settings" /v t_history /d '03:00|' /f >/dev/null 2>&1
+msiexec /i "$msi" || fail "msiexec /i ended with $?"
+cmp -s "$installed" "$exe" || fail "the installed program is not the tested one"
+links_to_installed "$start_menu_link" || fail "no Start-menu shortcut to the program"
+links_to_installed "$startup_link" || fail "no Startup shortcut to the program"
+[ "$(entries)" = "$version|$company|$website" ] || fail "installed-programs entries: $(entries | paste -sd ' ')"
+find "$appdata/Microsoft/Installer" -name "$icon" -exec cmp -s {} res/icons/idle.ico \; -print | grep -q . ||
+  fail "the entry's icon was not installed"
+
+step "the installed program: started from its shortcut, then again, then under another name"
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1000x700 /f >/dev/null 2>&1
+wine start "$(winepath -w "$start_menu_link")" >/dev/null 2>&1
+desktop=""
+wait_for 100 xdotool search --name "shell - Wine desktop" || fail "no Wine desktop"
+desktop=$(xdotool search --name "shell - Wine desktop" | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$desktop")"
+# The icons sit in a row from the bottom-right corner of the taskbar, 20 pixels apart; the grey square of an icon
+# is what shows that one is there.
+icon_in_slot() {
+  import -window root -crop "16x16+$((X + WIDTH - 18 - 20 * $1))+$((Y + HEIGHT - 18))" -depth 8 txt:- 2>/dev/null |
+    awk -F'[(),]' 'NR > 1 && $3 < 160 && $3 == $4 && $4 == $5 { n++ } END { exit !(n > 100) }'
+}
+probe() { wine "$probe_exe" "$@" 2>/dev/null; }
+# The program's processes in this prefix.
+copies() {
+  local pid count=0
+  for pid in $(pgrep -f "$1" || true); do
+    # Not the launcher that waits for a program started with "wine program".
+    tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -q 'start\.exe' && continue
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && count=$((count + 1))
+  done
+  echo "$count"
+}
+wait_for 200 icon_in_slot 0 || fail "the installed program's icon did not appear"
+wait_for 100 probe panel alarm || fail "the installed program's panels do not exist"
+probe panel main | grep -q ^hidden || fail "a window is shown at start"
+status=0
+timeout 60 wine "$(winepath -w "$installed")" || status=$?
+[ "$status" -eq 0 ] || fail "the second start ended with $status"
+wait_for 50 bash -c "wine '$probe_exe' panel main | grep -q ^visible" || fail "the main panel was not shown"
+[ "$(copies 'Programs.Hourglade.Hourglade\.exe')" -eq 1 ] || fail "$(copies 'Hourglade\.exe') copies run"
+sleep 0.5
+icon_in_slot 0 && ! icon_in_slot 1 || fail "not exactly one icon after the second start"
+import -window root "$out/package-second-start.png"
+cp "$installed" "$scratch/Renamed.exe"
+wine "$scratch/Renamed.exe" >/dev/null 2>&1 &
+wait_for 100 icon_in_slot 1 || fail "a renamed copy did not start alongside"
+[ "$(copies 'Renamed\.exe')" -eq 1 ] || fail "the renamed copy does not run"
+import -window root "$out/package-renamed.png"
+wineserver -k
+wait || true
+
+step "under Wine: install again (a repair), upgrade, downgrade"
+rm "$installed"
+msiexec /i "$msi" || fail "installing again ended with $?"
+[ "$(entries | wc -l)" -eq 1 ] || fail "installing again left $(entries | wc -l) entries"
+cmp -s "$installed" "$exe" || fail "installing again did not restore the program"
+next_version="${version%.*}.$((${version##*.} + 1))"
+cp "$exe" "$scratch/Hourglade.exe"
+printf 'next' >>"$scratch/Hourglade.exe" # tells the newer file apart; Windows ignores bytes after the image
+scripts/package --version "$next_version" --program "$scratch/Hourglade.exe" --out "$scratch/next" >/dev/null
+next_msi=$scratch/next/Hourglade-$next_version-x64.msi
+[ "$(msiinfo export "$next_msi" Property | tr -d '\r' | awk -F'\t' '$1 == "UpgradeCode" { print $2 }')" = "$upgrade_code" ] ||
+  fail "the newer package has another upgrade code"
+msiexec /i "$next_msi" || fail "the upgrade ended with $?"
+[ "$(entries)" = "$next_version|$company|$website" ] || fail "after the upgrade: $(entries | paste -sd ' ')"
+cmp -s "$installed" "$scratch/Hourglade.exe" || fail "the upgrade did not install the newer program"
+if msiexec /i "$msi"; then fail "installing $version over $next_version was not refused"; fi
+[ "$(entries)" = "$next_version|$company|$website" ] || fail "after the downgrade: $(entries | paste -sd ' ')"
+cmp -s "$installed" "$scratch/Hourglade.exe" || fail "the refused downgrade changed the program"
+
+step "under Wine: uninstall, then STARTUP=0"
+gone() {
+  [ ! -e "$installed" ] && [ ! -e "$(dirname "$installed")" ] && [ ! -e "$start_menu_link" ] &&
+    [ ! -e "$startup_link" ] && [ -z "$(entries)" ]
+}
+msiexec /x "$next_msi" || fail "msiexec /x ended with $?"
+gone || fail "uninstalling left the program, its folder, a shortcut or the entry"
+wine reg query "$settings" /v t_history 2>/dev/null | grep -q '03:00|' || fail "uninstalling removed stored values"
+msiexec /i "$msi" STARTUP=0 || fail "msiexec /i STARTUP=0 ended with $?"
+links_to_installed "$start_menu_link" || fail "no Start-menu shortcut with STARTUP=0"
+[ ! -e "$startup_link" ] || fail "a Startup shortcut with STARTUP=0"
+msiexec /x "$msi" || fail "msiexec /x ended with $?"
+gone || fail "uninstalling after STARTUP=0 left something behind"
+
+step "signing"
+listing() { (cd "$dist" && ls -lA --time-style=+%s && sha256sum ./*); }
+before=$(listing)
+openssl req -x509 -newkey rsa:2048 -nodes -keyout "$scratch/key.pem" -out "$scratch/cert.pem" -days 2 \
+  -subj "/CN=Hourglade test" 2>/dev/null
+printf 'right horse battery\n' >"$scratch/password"
+printf 'wrong\n' >"$scratch/wrong"
+openssl pkcs12 -export -inkey "$scratch/key.pem" -in "$scratch/cert.pem" -out "$scratch/cert.pfx" \
+  -passout "file:$scratch/password"
+scripts/package --sign "$scratch/cert.pfx" --password-file "$scratch/password" --out "$scratch/signed" >/dev/null
+python3 -c 'import sys, zipfile; sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read("Hourglade.exe"))' \
+  "$scratch/signed/$(basename "$zip")" >"$scratch/signed.exe"
+for file in "$scratch/signed.exe" "$scratch/signed/$(basename "$msi")"; do
+  osslsigncode verify -CAfile "$scratch/cert.pem" -in "$file" >"$scratch/verify.log" 2>&1 ||
+    fail "the signature of $(basename "$file") does not verify: $(tail -n 3 "$scratch/verify.log")"
+done
+expect_refusal() {
+  local said
+  if said=$(scripts/package "$@" 2>&1 >/dev/null); then fail "scripts/package $* succeeded"; fi
+  echo "   refused: $said"
+  [ "$(listing)" = "$before" ] || fail "scripts/package $* touched build/dist"
+}
+expect_refusal --sign "$scratch/missing.pfx" --password-file "$scratch/password"
+expect_refusal --sign "$scratch/cert.pfx" --password-file "$scratch/wrong"
+expect_refusal --sign "$scratch/cert.pem" --password-file "$scratch/password"
+echo "package checks passed"
