@@ -218,20 +218,31 @@ printf 'right horse battery\n' >"$scratch/password"
 printf 'wrong\n' >"$scratch/wrong"
 openssl pkcs12 -export -inkey "$scratch/key.pem" -in "$scratch/cert.pem" -out "$scratch/cert.pfx" \
   -passout "file:$scratch/password"
-scripts/package --sign "$scratch/cert.pfx" --password-file "$scratch/password" --out "$scratch/signed" >/dev/null
+scripts/package --sign "$scratch/cert.pfx" --password-file "$scratch/password" --out "$scratch/signed" >/dev/null ||
+  fail "signed packaging"
 python3 -c 'import sys, zipfile; sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read("Hourglade.exe"))' \
   "$scratch/signed/$(basename "$zip")" >"$scratch/signed.exe"
-for file in "$scratch/signed.exe" "$scratch/signed/$(basename "$msi")"; do
+msiextract -C "$scratch/extracted" "$scratch/signed/$(basename "$msi")" >/dev/null
+for file in "$scratch/signed.exe" "$(find "$scratch/extracted" -name Hourglade.exe)" "$scratch/signed/$(basename "$msi")"; do
   osslsigncode verify -CAfile "$scratch/cert.pem" -in "$file" >"$scratch/verify.log" 2>&1 ||
     fail "the signature of $(basename "$file") does not verify: $(tail -n 3 "$scratch/verify.log")"
 done
+# The password typed at a terminal: script(1) gives the packaging one and types into it.
+printf '%s\n' "$(cat "$scratch/password")" |
+  script -qec "scripts/package --sign '$scratch/cert.pfx' --out '$scratch/typed'" /dev/null >/dev/null ||
+  fail "packaging with the password typed at the terminal"
+osslsigncode verify -CAfile "$scratch/cert.pem" -in "$scratch/typed/$(basename "$msi")" >/dev/null 2>&1 ||
+  fail "signing with the password typed at the terminal"
+# Runs scripts/package with the options after $1, which must fail saying $1 and leave build/dist as it was.
 expect_refusal() {
-  local said
+  local reason=$1 said
+  shift
   if said=$(scripts/package "$@" 2>&1 >/dev/null); then fail "scripts/package $* succeeded"; fi
   echo "   refused: $said"
+  grep -q "$reason" <<<"$said" || fail "scripts/package $* did not say: $reason"
   [ "$(listing)" = "$before" ] || fail "scripts/package $* touched build/dist"
 }
-expect_refusal --sign "$scratch/missing.pfx" --password-file "$scratch/password"
-expect_refusal --sign "$scratch/cert.pfx" --password-file "$scratch/wrong"
-expect_refusal --sign "$scratch/cert.pem" --password-file "$scratch/password"
+expect_refusal "no certificate" --sign "$scratch/missing.pfx" --password-file "$scratch/password"
+expect_refusal "wrong password" --sign "$scratch/cert.pfx" --password-file "$scratch/wrong"
+expect_refusal "could not sign" --sign "$scratch/cert.pem" --password-file "$scratch/password"
 echo "package checks passed"
