@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/Settings.h"
 #include "res/resource.h"
 
 namespace {
@@ -36,14 +37,15 @@ std::wstring SingleInstance::SlotName(const std::wstring& appName)
     std::wstring name = appName;
     ::CharLowerBuffW(name.data(), static_cast<DWORD>(name.size()));
     // Local\ keeps the claim within the session, where the running copy's windows can be reached.
-    return L"Local\\Orvane-Pellit." + name + L"." + CurrentUserSid();
+    return std::wstring(L"Local\\") + kRegistryCompany + L"." + name + L"." + CurrentUserSid();
 }
 
 bool SingleInstance::Claim(const std::wstring& appName)
 {
     if (m_bClaimed) return true;
-    *m_slot.Receive() = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LONG64),
-                                             SlotName(appName).c_str());
+    const std::wstring name = SlotName(appName);
+    *m_slot.Receive() =
+        ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LONG64), name.c_str());
     const bool existed = ::GetLastError() == ERROR_ALREADY_EXISTS;
     if (!m_slot.Get()) return true;
     m_pPanel = static_cast<volatile LONG64*>(::MapViewOfFile(m_slot.Get(), FILE_MAP_WRITE, 0, 0, sizeof(LONG64)));
