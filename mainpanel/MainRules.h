@@ -25,7 +25,7 @@ struct StatusLine {
 std::optional<StatusLine> StatusLineOf(int state, ClockKind kind);
 
 struct StatusLineRule {
-    unsigned id;
+    unsigned id = 0;
     std::optional<StatusLine> line;
 };
 
