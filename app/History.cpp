@@ -21,6 +21,7 @@ public:
         if (m_pendingTrail != 0) {
             return std::exchange(m_pendingTrail, 0u);
         }
+        // NOLINTNEXTLINE(bugprone-signed-char-misuse): a negative wchar_t (Linux) is beyond U+10FFFF, kept as is
         const auto codePoint = static_cast<std::uint32_t>(m_text[m_pos++]);
         if (codePoint <= 0xFFFF || codePoint > 0x10FFFF) {
             return codePoint;
