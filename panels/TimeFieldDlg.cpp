@@ -84,7 +84,8 @@ void TimeFieldDlg::StoreHistory() const
 
 void TimeFieldDlg::ChooseDigit(size_t position)
 {
-    CButton& button = *DigitButtons()[position];
+    const auto buttons = DigitButtons();
+    CButton& button = *buttons[position];
     const RECT place = button.GetWindowRect();
     if (IsRunning()) {
         ErrDlg refusal(kRefusalWhileRunning, place.left, place.bottom);
