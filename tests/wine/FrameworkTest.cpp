@@ -160,6 +160,7 @@ TEST(ModalDialogs, GiveTheActivationBackToTheirOwner)
     ASSERT_EQ(::GetActiveWindow(), parent.m_hWnd);
 
     ProbeDialog dialog(&parent);
+    // cppcheck-suppress danglingLifetime ; the timer reads it only while DoModal below runs
     g_running = &dialog;
     ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
         ::KillTimer(nullptr, id);
@@ -174,6 +175,7 @@ TEST(ModalDialogs, GiveTheActivationBackToTheirOwner)
 TEST(ModalDialogs, EscapeEndsWithTheCancelCode)
 {
     ProbeDialog dialog;
+    // cppcheck-suppress danglingLifetime ; the timer reads it only while DoModal below runs
     g_running = &dialog;
     ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
         ::KillTimer(nullptr, id);
