@@ -6,24 +6,45 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml,winemenubuilder.exe=
 
 hg_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Starts a virtual X display of its own and exports DISPLAY. The display ends with the calling shell.
+# The size of the Wine desktop that scripts/run and the end-to-end checks open. A virtual screen has the same size,
+# so that its screenshots show the desktop and nothing around it.
+hg_desktop_size=1000x700
+
+# True when the display in DISPLAY answers within a few seconds (a stale DISPLAY names a server that is gone).
+hg_display_answers() {
+  [ -n "${DISPLAY:-}" ] && timeout 5 xdpyinfo >/dev/null 2>&1
+}
+
+# Starts a virtual X display of its own and exports DISPLAY; hg_stop_virtual_display ends it. The server picks a
+# free number itself and reports it through -displayfd, so the number is never one that another server holds.
 hg_start_virtual_display() {
-  local number
-  for number in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-    hg_xvfb_pid=$!
-    export DISPLAY=":$number"
-    local waited
-    for waited in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && break
-      sleep 0.1
-    done
-    trap 'hg_stop_virtual_display' EXIT
-    return 0
+  local number_file log number=""
+  number_file=$(mktemp)
+  log=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${hg_desktop_size}x24" -nolisten tcp 3>"$number_file" >"$log" 2>&1 &
+  hg_xvfb_pid=$!
+  for _ in $(seq 100); do
+    IFS= read -r number <"$number_file" && break
+    number=""
+    kill -0 "$hg_xvfb_pid" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "no free X display number" >&2
-  return 1
+  rm -f "$number_file"
+  hg_xvfb_display=":$number"
+  export DISPLAY=$hg_xvfb_display
+  if [ -z "$number" ] || ! hg_virtual_display_ours; then
+    echo "The virtual display did not start. Xvfb said:" >&2
+    cat "$log" >&2
+    rm -f "$log"
+    return 1
+  fi
+  rm -f "$log"
+}
+
+# True while DISPLAY is the virtual display that this shell started, and its server is alive and answers.
+hg_virtual_display_ours() {
+  [ -n "${hg_xvfb_pid:-}" ] && [ "${DISPLAY:-}" = "$hg_xvfb_display" ] && kill -0 "$hg_xvfb_pid" 2>/dev/null &&
+    hg_display_answers
 }
 
 hg_stop_virtual_display() {
