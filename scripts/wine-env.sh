@@ -51,35 +51,60 @@ hg_stop_virtual_display() {
   [ -n "${hg_xvfb_pid:-}" ] && kill "$hg_xvfb_pid" 2>/dev/null || true
 }
 
+# Runs one step of setting up a prefix with its output added to the log $1; a failure names the step and the log.
+hg_prefix_step() {
+  local log=$1
+  shift
+  echo "\$ $*" >>"$log"
+  "$@" >>"$log" 2>&1 || {
+    echo "Setting up the Wine prefix failed at: $*; its output is in $log" >&2
+    return 1
+  }
+}
+
+# The log of setting up the prefix $1: build/logs/prefix-NAME.log.
+hg_prefix_log() {
+  mkdir -p "$hg_root/build/logs"
+  echo "$hg_root/build/logs/prefix-$(basename "$1").log"
+}
+
 # Creates a Wine prefix in $1 with Japanese glyphs for the templates' typeface and for the system's user-interface
 # typefaces (menus, message boxes), and, if $2 is given, that many logical pixels per inch. Meiryo itself is not
 # on Debian; IPA P Gothic stands in for it, because its widths are close to Meiryo's, so that dialog units and
 # texts come out as on Windows (with Noto Sans CJK the notices would not fit their fields).
+# What the steps print goes to build/logs/prefix-NAME.log.
 hg_make_prefix() {
-  local prefix=$1 dpi=${2:-}
+  local prefix=$1 dpi=${2:-} log
+  log=$(hg_prefix_log "$prefix")
+  : >"$log"
   mkdir -p "$(dirname "$prefix")"
-  WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1
+  hg_prefix_step "$log" env WINEPREFIX="$prefix" wineboot -i || return 1
   local fonts
   fonts=$(mktemp --suffix=.reg)
   printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
     '"メイリオ"="IPAPGothic"' '"Meiryo"="IPAPGothic"' '' | iconv -f utf-8 -t utf-16 >"$fonts"
-  WINEPREFIX=$prefix wine regedit "$fonts" >/dev/null 2>&1
+  hg_prefix_step "$log" env WINEPREFIX="$prefix" wine regedit "$fonts" || return 1
   rm -f "$fonts"
   local face
   for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
-    WINEPREFIX=$prefix wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-      /v "$face" /t REG_MULTI_SZ /d "NotoSansCJK-Regular.ttc,Noto Sans CJK JP" /f >/dev/null 2>&1
+    hg_prefix_step "$log" env WINEPREFIX="$prefix" wine reg add \
+      'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d "NotoSansCJK-Regular.ttc,Noto Sans CJK JP" /f || return 1
   done
   # Windows are not left to a window manager: the virtual display has none, and Wine would wait for one at
   # every hide.
-  WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  [ -n "$dpi" ] && hg_set_prefix_dpi "$prefix" "$dpi"
-  WINEPREFIX=$prefix wineserver -w
+  hg_prefix_step "$log" env WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Wine\X11 Driver' \
+    /v Managed /t REG_SZ /d N /f || return 1
+  if [ -n "$dpi" ]; then hg_set_prefix_dpi "$prefix" "$dpi" || return 1; fi
+  hg_prefix_step "$log" env WINEPREFIX="$prefix" wineserver -w
 }
 
 hg_set_prefix_dpi() {
-  WINEPREFIX=$1 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
-  WINEPREFIX=$1 wineserver -w
+  local log
+  log=$(hg_prefix_log "$1")
+  hg_prefix_step "$log" env WINEPREFIX="$1" wine reg add 'HKCU\Control Panel\Desktop' \
+    /v LogPixels /t REG_DWORD /d "$2" /f || return 1
+  hg_prefix_step "$log" env WINEPREFIX="$1" wineserver -w
 }
 
 # Keeps the prefix's Wine services running until hg_stop_prefix, and starts its desktop process with a first
