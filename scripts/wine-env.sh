@@ -48,7 +48,9 @@ hg_virtual_display_ours() {
 }
 
 hg_stop_virtual_display() {
-  [ -n "${hg_xvfb_pid:-}" ] && kill "$hg_xvfb_pid" 2>/dev/null || true
+  [ -n "${hg_xvfb_pid:-}" ] || return 0
+  { kill "$hg_xvfb_pid" && wait "$hg_xvfb_pid"; } 2>/dev/null || true
+  hg_xvfb_pid=""
 }
 
 # Runs one step of setting up a prefix with its output added to the log $1; a failure names the step and the log.
