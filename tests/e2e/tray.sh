@@ -12,8 +12,9 @@ export WINEDEBUG=-all
 
 step() { echo "-- $*"; }
 fail() {
-  echo "FAILED: $*" >&2
-  import -window root "$out/failure.png" 2>/dev/null || true
+  local shot="no screenshot"
+  import -window root "$out/failure.png" 2>/dev/null && shot="screenshot: $out/failure.png"
+  echo "FAILED: $* ($shot)" >&2
   exit 1
 }
 probe() { wine "$probe_exe" "$@" 2>/dev/null; }
