@@ -7,6 +7,7 @@ constexpr int kRowHeight = 18;
 constexpr int kMargins = 4;
 // The delete square is as wide as a row is high, at 96 dpi.
 constexpr int kDeleteColumnWidth = kRowHeight;
+constexpr int kHistoryWidth = 60;
 
 // Every vertical position of row i is measured from a = 7 + 18 i.
 int RowReference(int row)
@@ -24,6 +25,11 @@ int DropDownLayout::WindowHeight(int rowCount) const
 int DropDownLayout::FontHeight() const
 {
     return Scaled(16, m_scale.y);
+}
+
+int DropDownLayout::HistoryWidth() const
+{
+    return Scaled(kHistoryWidth, m_scale.x);
 }
 
 Point DropDownLayout::TextOrigin(int row) const

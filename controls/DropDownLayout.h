@@ -22,6 +22,9 @@ public:
 
     int WindowHeight(int rowCount) const;
     int FontHeight() const;
+    // The width of the history buttons' drop-down: as wide as a time and its delete square at 96 dpi, scaled
+    // across like the font and the square.
+    int HistoryWidth() const;
 
     // Drawing of one row; client is the whole client area, whose left and top are 0.
     Point TextOrigin(int row) const;

@@ -11,9 +11,6 @@
 #include "res/resource.h"
 
 namespace {
-// In pixels, whatever the screen's scale.
-constexpr int kHistoryDropDownWidth = 60;
-
 std::array<std::wstring, 4> AllZeroDigits()
 {
     return {L"0", L"0", L"0", L"0"};
@@ -106,7 +103,7 @@ void TimeFieldDlg::OnHistory()
     dropDown.m_items.assign(sorted.begin(), sorted.end());
     dropDown.m_nLeft = place.left;
     dropDown.m_nTop = place.bottom;
-    dropDown.m_nWidth = kHistoryDropDownWidth;
+    dropDown.m_nWidth = DropDownLayout({theApp.m_dScaleX, theApp.m_dScaleY}).HistoryWidth();
     dropDown.m_bDeletable = true;
     const int chosen = static_cast<int>(dropDown.DoModal());
 

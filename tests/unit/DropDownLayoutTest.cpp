@@ -24,6 +24,14 @@ TEST(DropDownLayout, WindowHeightAndFont)
     EXPECT_EQ(DropDownLayout(kHalf).FontHeight(), 24);
 }
 
+TEST(DropDownLayout, HistoryWidthScalesAcross)
+{
+    EXPECT_EQ(DropDownLayout(kUnit).HistoryWidth(), 60);
+    EXPECT_EQ(DropDownLayout(kQuarter).HistoryWidth(), 75);
+    EXPECT_EQ(DropDownLayout(kHalf).HistoryWidth(), 90);
+    EXPECT_EQ(DropDownLayout({1.0, 1.5}).HistoryWidth(), 60);
+}
+
 TEST(DropDownLayout, RowAt)
 {
     const DropDownLayout unit(kUnit), quarter(kQuarter), wide(kWide);

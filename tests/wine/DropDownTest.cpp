@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "controls/DropDownLayout.h"
 #include "controls/TDropDownDlg.h"
+#include "framework/Gdi.h"
 #include "res/resource.h"
 #include "tests/wine/TimeFieldHarness.h"
 
@@ -13,8 +14,6 @@ constexpr Rgb kFrameTopLeft{192, 192, 192};
 constexpr Rgb kFrameBottomRight{220, 220, 220};
 constexpr Rgb kBand{144, 144, 255};
 constexpr Rgb kRed{255, 0, 0};
-
-constexpr int kHistoryWidth = 60;
 
 DropDownLayout Layout()
 {
@@ -97,13 +96,41 @@ TEST_F(HistoryDropDown, ListsTheHistoryAscendingDirectlyBelowTheButtonSize)
         ::GetWindowRect(popup, &place);
         EXPECT_EQ(place.left, button.left);
         EXPECT_EQ(place.top, button.bottom);
-        EXPECT_EQ(place.right - place.left, kHistoryWidth);
+        // 60 pixels at 96 dpi, scaled across like its font and its delete square.
+        EXPECT_EQ(place.right - place.left, static_cast<int>(60 * theApp.m_dScaleX));
         EXPECT_EQ(place.bottom - place.top, static_cast<int>((18 * 3 + 4) * theApp.m_dScaleY));
         EXPECT_EQ(::GetCapture(), popup);
         PostKey(popup, VK_ESCAPE);
     });
     EXPECT_EQ(Digits(panel), (DigitTexts{L"1", L"1", L"1", L"1"}));
     EXPECT_FALSE(store::ReadString(kAlarmHistoryValue)) << "closing without deleting wrote the store";
+}
+
+// The text must stay clear of the delete mark. (With Meiryo it ends left of the whole square; the prefix's
+// stand-in face is wider at the same cell height and reaches a few pixels into the square at every scale.)
+TEST_F(HistoryDropDown, EveryEntryEndsLeftOfTheDeleteMarkAtEveryScale)
+{
+    const HWND panel = ShowWithHistory(Panel::Timer, {L"00:00", L"88:88", L"59:59", L"44:44"});
+    Open(panel, [](HWND popup) {
+        const DropDownLayout layout = Layout();
+        const Rect client = ClientOf(popup);
+        const int markLeft = layout.DeleteCross(1, client)[0].from.x;
+        MovePointer(popup, OverRow(popup, 1));
+        const WindowDC dc(popup);
+        const SelectedObject font(dc.Get(), DropDownOf(popup).m_font.Get());
+        for (const std::wstring& entry : DropDownOf(popup).m_items) {
+            SIZE extent{};
+            ::GetTextExtentPoint32W(dc.Get(), entry.c_str(), static_cast<int>(entry.size()), &extent);
+            EXPECT_LE(layout.TextOrigin(1).x + extent.cx, markLeft) << ::testing::PrintToString(entry);
+        }
+        // As painted: no text pixel of a row that is not highlighted lies where the mark would be.
+        for (const int row : {0, 2, 3}) {
+            const Rect band = layout.HighlightBand(row, client);
+            EXPECT_EQ(DarkestPixel(popup, {markLeft, band.top, client.right - 1, band.bottom}), kWhite)
+                << "row " << row;
+        }
+        PostKey(popup, VK_ESCAPE);
+    });
 }
 
 TEST_F(HistoryDropDown, ChoosingAnEntrySetsTheFourDigits)
