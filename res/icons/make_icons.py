@@ -3,8 +3,11 @@
 
     make_icons.py [OUTPUT_DIR]      (default: the directory of this script)
 
-idle.ico   16, 32, 48 and 256 pixels: a light-grey hourglass on a grey square.
-active.ico 32 pixels: the same hourglass in red.
+idle.ico   16, 20, 24, 32, 48 and 256 pixels: a light-grey hourglass on a grey square.
+active.ico the same sizes: the same hourglass in red.
+
+Each size is drawn for itself, none scaled from another: the notification area asks for the small-icon size
+of the screen's scale (16, 20, 24 or 32 pixels), and both looks must be crisp there.
 
 Every image is an 8-bit palettised bitmap with its AND mask (the 256-pixel one too, stored as a
 bitmap, not PNG). Shapes are polygons in a unit square (x to the right, y downwards), painted in
@@ -26,6 +29,9 @@ GLYPH_ACTIVE = (222, 36, 36)
 C_SQUARE, C_EDGE, C_GLYPH = 0, 1, 2
 
 SUBSAMPLES = 8
+
+# Both icons have every size.
+SIZES = (16, 20, 24, 32, 48, 256)
 
 
 def _snap(v, size, hint):
@@ -207,9 +213,9 @@ def ico(sizes, glyph):
 def main(argv):
     out_dir = argv[1] if len(argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     os.makedirs(out_dir, exist_ok=True)
-    for name, sizes, glyph in (("idle.ico", (16, 32, 48, 256), GLYPH_IDLE), ("active.ico", (32,), GLYPH_ACTIVE)):
+    for name, glyph in (("idle.ico", GLYPH_IDLE), ("active.ico", GLYPH_ACTIVE)):
         with open(os.path.join(out_dir, name), "wb") as f:
-            f.write(ico(sizes, glyph))
+            f.write(ico(SIZES, glyph))
     return 0
 
 

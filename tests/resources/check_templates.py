@@ -57,6 +57,10 @@ MENU = [
                    (32930, "１０分タイマー"), None, (32931, "カウンターをスタート")]),
 ]
 
+# Both icons, idle and active, in every size the notification area may ask for at 100 to 200 %, and the
+# large sizes.
+ICON_SIZES = [16, 20, 24, 32, 48, 256]
+
 VERSION_STRINGS = {
     "CompanyName": "Orvane-Pellit", "FileDescription": "アラーム、タイマー、カウンター、電源の遮断",
     "FileVersion": "5.1.0.0", "InternalName": "Hourglade", "LegalCopyright": "Copyright © 2026 Orvane-Pellit",
@@ -192,7 +196,7 @@ def checks(res):
     menu = read_menu(res[(4, 129)][1])
     yield "menu 129", menu == MENU, menu
 
-    for gid, sizes in ((128, [16, 32, 48, 256]), (129, [32])):
+    for gid, sizes in ((128, ICON_SIZES), (129, ICON_SIZES)):
         data = res[(14, gid)][1]
         entries = [struct.unpack_from("<BBBBHHIH", data, 6 + 14 * i) for i in range(struct.unpack_from("<H", data, 4)[0])]
         yield f"icon {gid} sizes", sorted(e[0] or 256 for e in entries) == sizes, entries
@@ -216,7 +220,7 @@ def checks(res):
 
 def ico_checks():
     """Each image an 8-bit bitmap with its mask; idle in greys only, active with red in it."""
-    for name, sizes, grey in (("idle.ico", [16, 32, 48, 256], True), ("active.ico", [32], False)):
+    for name, sizes, grey in (("idle.ico", ICON_SIZES, True), ("active.ico", ICON_SIZES, False)):
         data = open(os.path.join(RES, "icons", name), "rb").read()
         count = struct.unpack_from("<HHH", data, 0)[2]
         for w, _, _, _, planes, bits, length, offset in (struct.unpack_from("<BBBBHHII", data, 6 + 16 * i) for i in range(count)):
