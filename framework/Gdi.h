@@ -94,6 +94,31 @@ private:
     HGDIOBJ m_previous;
 };
 
+// Owns an icon loaded for one use (not a shared one) and destroys it; a new icon moved in destroys the old one.
+class OwnedIcon {
+public:
+    explicit OwnedIcon(HICON icon = nullptr) : m_hIcon(icon) {}
+    ~OwnedIcon() { Reset(); }
+    OwnedIcon(OwnedIcon&& other) noexcept : m_hIcon(std::exchange(other.m_hIcon, nullptr)) {}
+    OwnedIcon& operator=(OwnedIcon&& other) noexcept
+    {
+        if (this != &other) {
+            Reset();
+            m_hIcon = std::exchange(other.m_hIcon, nullptr);
+        }
+        return *this;
+    }
+    HICON Get() const { return m_hIcon; }
+    void Reset()
+    {
+        if (m_hIcon) ::DestroyIcon(m_hIcon);
+        m_hIcon = nullptr;
+    }
+
+private:
+    HICON m_hIcon;
+};
+
 // A menu loaded from the program's resources, destroyed with its owner.
 class LoadedMenu {
 public:

@@ -22,6 +22,15 @@ HICON LoadProgramIcon(UINT id)
     return ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
 }
 
+// The image of the program's icon drawn for the system's small-icon size (16 pixels at 96 dpi, 20 at 120, 24 at
+// 144), so that neither the shell nor the caption has to shrink the large one. Not shared: its owner destroys it.
+OwnedIcon LoadSmallProgramIcon(UINT id)
+{
+    const int size = ::GetSystemMetrics(SM_CXSMICON);
+    return OwnedIcon(
+        static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0)));
+}
+
 ClockStates CurrentStates()
 {
     return {theApp.m_nAlarmState, theApp.m_nTimerState, theApp.m_nCounterState, theApp.m_nShutdownState};
@@ -63,6 +72,8 @@ BOOL CMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    m_smallIcon = LoadSmallProgramIcon(IDI_IDLE);
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
     AddTrayIcon();
     RefreshStatus();
     return TRUE;
@@ -90,15 +101,19 @@ void CMainDlg::AddTrayIcon()
     m_nid.uID = 0;
     m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     m_nid.uCallbackMessage = WM_TRAYNOTIFY;
-    m_nid.hIcon = LoadProgramIcon(IDI_IDLE);
+    m_trayIcon = LoadSmallProgramIcon(IDI_IDLE);
+    m_nid.hIcon = m_trayIcon.Get();
     wcsncpy_s(m_nid.szTip, kTrayTip, _TRUNCATE);
     ::Shell_NotifyIconW(NIM_ADD, &m_nid);
 }
 
 void CMainDlg::UpdateTrayIcon(bool active)
 {
-    m_nid.hIcon = LoadProgramIcon(active ? IDI_ACTIVE : IDI_IDLE);
+    OwnedIcon next = LoadSmallProgramIcon(active ? IDI_ACTIVE : IDI_IDLE);
+    m_nid.hIcon = next.Get();
     ::Shell_NotifyIconW(NIM_MODIFY, &m_nid);
+    // The shell has the new image now; the one it replaced goes, so that handles do not pile up.
+    m_trayIcon = std::move(next);
 }
 
 void CMainDlg::RemoveTrayIcon()

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "framework/Dialog.h"
+#include "framework/Gdi.h"
 
 // The icon's callback message; lParam carries the mouse message that happened over the icon.
 inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 100;
@@ -17,8 +18,12 @@ public:
     // Brings the status lines and the icon into line with the four clock states.
     void RefreshStatus();
 
+    // The window's large icon (shared), and its small one.
     HICON m_hIcon;
+    OwnedIcon m_smallIcon;
     NOTIFYICONDATAW m_nid{};
+    // The image in m_nid, at the small-icon size; replaced by every update.
+    OwnedIcon m_trayIcon;
 
 protected:
     BOOL OnInitDialog() override;

@@ -1,9 +1,15 @@
 // The main panel: status lines, the notification-area icon and the menus it opens, the show commands.
+#include <winternl.h>
+
+#include <algorithm>
+#include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/HourgladeApp.h"
 #include "app/Texts.h"
+#include "framework/Gdi.h"
 #include "mainpanel/MainDlg.h"
 #include "panels/AlarmDlg.h"
 #include "panels/CounterDlg.h"
@@ -13,6 +19,7 @@
 #include "tests/wine/AppHarness.h"
 #include "tests/wine/ImportPatch.h"
 #include "tests/wine/NotifyIconSpy.h"
+#include "tests/wine/PanelDriver.h"
 #include "tests/wine/PopupWatcher.h"
 
 namespace {
@@ -20,6 +27,34 @@ namespace {
 HICON ProgramIcon(UINT id)
 {
     return ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+}
+
+// The small-icon size of the screen's scale: 16 pixels at 96 dpi.
+int SmallIconSize()
+{
+    return static_cast<int>(16 * theApp.m_dScaleX);
+}
+
+// Live GDI objects of this process. Windows counts them in GetGuiResources. Under Wine that is a stub that
+// returns 0; there the process's own GDI handle table, found where Windows keeps its table too
+// (GdiSharedHandleTable in the process environment block), holds one entry per live object.
+int GdiObjectCount()
+{
+    if (const DWORD counted = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(counted);
+    struct HandleEntry {
+        ULONG64 object;
+        ULONG owner;
+        ULONG type;
+        ULONG64 user;
+    };
+    constexpr size_t kPebGdiHandleTable = 0xF8;
+    constexpr size_t kHandleEntries = 0x10000;
+    PROCESS_BASIC_INFORMATION process{};
+    ::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process, nullptr);
+    const auto* peb = reinterpret_cast<const BYTE*>(process.PebBaseAddress);
+    const auto* table = *reinterpret_cast<const HandleEntry* const*>(peb + kPebGdiHandleTable);
+    return static_cast<int>(
+        std::count_if(table, table + kHandleEntries, [](const HandleEntry& e) { return e.object != 0; }));
 }
 
 // A menu item as the user sees it.
@@ -129,8 +164,10 @@ TEST_F(MainPanel, AddsItsIconIdleWithTheRecordTheShellExpects)
     EXPECT_STREQ(add.data.szTip, L"Hourglade");
     // Start-up refreshes the status once, which leaves the idle icon.
     EXPECT_EQ(m_notifyCalls.back().message, static_cast<DWORD>(NIM_MODIFY));
-    EXPECT_EQ(m_notifyCalls.back().data.hIcon, ProgramIcon(IDI_IDLE));
+    EXPECT_EQ(LookOf(m_notifyCalls.back().data.hIcon), (IconLook{SmallIconSize(), false}));
     EXPECT_EQ(::SendMessageW(MainWindow(), WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(ProgramIcon(IDI_IDLE)));
+    const auto small = reinterpret_cast<HICON>(::SendMessageW(MainWindow(), WM_GETICON, ICON_SMALL, 0));
+    EXPECT_EQ(LookOf(small), (IconLook{SmallIconSize(), false}));
 }
 
 TEST_F(MainPanel, StatusLinesFollowEveryStateAndLeaveUnknownOnesAlone)
@@ -171,11 +208,47 @@ TEST_F(MainPanel, TheIconIsActiveOnlyWhileAClockRunsOrWaits)
         SetStates(c.alarm, c.timer, c.counter, c.shutdown);
         ASSERT_EQ(m_notifyCalls.size(), 1u);
         EXPECT_EQ(m_notifyCalls[0].message, static_cast<DWORD>(NIM_MODIFY));
-        EXPECT_EQ(m_notifyCalls[0].data.hIcon, ProgramIcon(c.icon)) << c.alarm << c.timer << c.counter << c.shutdown;
+        EXPECT_EQ(LookOf(m_notifyCalls[0].data.hIcon).active, c.icon == IDI_ACTIVE)
+            << c.alarm << c.timer << c.counter << c.shutdown;
         // The rest of the record goes with every update unchanged.
         EXPECT_EQ(m_notifyCalls[0].data.uFlags, 7u);
         EXPECT_STREQ(m_notifyCalls[0].data.szTip, L"Hourglade");
     }
+}
+
+// The notification area gets each look drawn at the system's small-icon size, not the large image to shrink.
+TEST_F(MainPanel, TheIconHasTheSmallIconSizeOfTheScreenInBothLooks)
+{
+    EXPECT_EQ(SmallIconSize(), ::GetSystemMetrics(SM_CXSMICON));
+    for (const bool active : {true, false}) {
+        m_notifyCalls.clear();
+        SetStates(0, active ? 1 : 0, 0, 0);
+        ASSERT_EQ(m_notifyCalls.size(), 1u);
+        EXPECT_EQ(LookOf(m_notifyCalls[0].data.hIcon), (IconLook{SmallIconSize(), active}));
+    }
+}
+
+TEST_F(MainPanel, ReplacedIconsAreDestroyedSoObjectCountsStayFlat)
+{
+    // Both looks once, for what the system keeps after a first use.
+    SetStates(0, 1, 0, 0);
+    SetStates(0, 0, 0, 0);
+    const int userBefore = static_cast<int>(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS));
+    const int gdiBefore = GdiObjectCount();
+    m_notifyCalls.clear();
+    for (int change = 0; change < 1000; ++change) SetStates(0, change % 2, 0, 0);
+    EXPECT_EQ(GdiObjectCount(), gdiBefore);
+    // Wine counts no USER objects (0 before and after); the handles below show the same there.
+    EXPECT_EQ(static_cast<int>(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS)), userBefore);
+    // Of the images handed to the notification area only the last is still an icon.
+    std::set<HICON> handedOut;
+    for (const NotifyCall& call : m_notifyCalls) handedOut.insert(call.data.hIcon);
+    ASSERT_GE(handedOut.size(), 2u);
+    for (const HICON icon : handedOut) EXPECT_EQ(LookOf(icon).size != 0, icon == Main().m_trayIcon.Get()) << icon;
+    // The count sees an icon that is not destroyed.
+    const OwnedIcon kept(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_IDLE),
+                                                         IMAGE_ICON, SmallIconSize(), SmallIconSize(), 0)));
+    EXPECT_GT(GdiObjectCount(), gdiBefore);
 }
 
 TEST_F(MainPanel, LeftPressOpensTheMainMenuAtThePointer)
@@ -334,7 +407,8 @@ TEST_F(MainPanel, AddsTheIconAgainWhenTheNotificationAreaIsCreatedAnew)
     ::SendMessageW(MainWindow(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     ASSERT_EQ(m_notifyCalls.size(), 1u);
     EXPECT_EQ(m_notifyCalls[0].message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(m_notifyCalls[0].data.hIcon, ProgramIcon(IDI_ACTIVE));
+    EXPECT_EQ(m_notifyCalls[0].data.hIcon, Main().m_trayIcon.Get());
+    EXPECT_TRUE(LookOf(m_notifyCalls[0].data.hIcon).active);
     EXPECT_EQ(m_notifyCalls[0].data.hWnd, MainWindow());
     EXPECT_EQ(m_notifyCalls[0].data.uCallbackMessage, static_cast<UINT>(WM_TRAYNOTIFY));
 }

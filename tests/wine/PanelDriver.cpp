@@ -1,6 +1,10 @@
 #include "tests/wine/PanelDriver.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "app/HourgladeApp.h"
+#include "framework/Gdi.h"
 #include "mainpanel/MainDlg.h"
 #include "res/resource.h"
 #include "tests/wine/PopupWatcher.h"
@@ -48,9 +52,36 @@ std::wstring StatusLine(int id)
     return ControlText(theApp.m_pMainDlg->m_hWnd, id);
 }
 
+std::ostream& operator<<(std::ostream& out, const IconLook& look)
+{
+    return out << look.size << " px " << (look.active ? "active" : "idle");
+}
+
+IconLook LookOf(HICON icon)
+{
+    ICONINFO info{};
+    if (!::GetIconInfo(icon, &info)) return {0, false};
+    const GdiObject<HBITMAP> colour(info.hbmColor), mask(info.hbmMask);
+    BITMAP bitmap{};
+    ::GetObjectW(colour.Get(), sizeof bitmap, &bitmap);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    format.bmiHeader.biWidth = bitmap.bmWidth;
+    format.bmiHeader.biHeight = -bitmap.bmHeight;  // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    std::vector<RGBQUAD> pixels(static_cast<size_t>(bitmap.bmWidth) * static_cast<size_t>(bitmap.bmHeight));
+    const WindowDC screen(nullptr);
+    ::GetDIBits(screen.Get(), colour.Get(), 0, static_cast<UINT>(bitmap.bmHeight), pixels.data(), &format,
+                DIB_RGB_COLORS);
+    const bool red = std::any_of(pixels.begin(), pixels.end(),
+                                 [](const RGBQUAD& p) { return p.rgbRed > 200 && p.rgbGreen < 80 && p.rgbBlue < 80; });
+    return {bitmap.bmWidth, red};
+}
+
 bool IsIconActive()
 {
-    return theApp.m_pMainDlg->m_nid.hIcon == ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ACTIVE));
+    return LookOf(theApp.m_pMainDlg->m_nid.hIcon).active;
 }
 
 bool IsTopmost(HWND window)

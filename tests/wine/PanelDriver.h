@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "tests/wine/AppHarness.h"
@@ -38,6 +39,15 @@ bool IsEnabled(HWND panel, int id);
 void SetDigits(HWND panel, const std::array<std::wstring, 4>& digits);
 std::array<std::wstring, 4> Digits(HWND panel);
 std::array<std::wstring, 4> Remaining(HWND panel);
+
+// What an icon handed out by the program shows: the side of its image, and whether it has the active look's red.
+struct IconLook {
+    int size;
+    bool active;
+    friend bool operator==(const IconLook&, const IconLook&) = default;
+};
+std::ostream& operator<<(std::ostream& out, const IconLook& look);
+IconLook LookOf(HICON icon);
 
 // The main panel's status line of a clock (IDC_STATUS_...), and whether the icon shows a running clock.
 std::wstring StatusLine(int id);
