@@ -1,5 +1,7 @@
 #include "controls/DropDownLayout.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kRowHeight = 18;
@@ -75,6 +77,13 @@ bool DropDownLayout::InDeleteColumn(Point point, const Rect& client) const
 int DropDownLayout::ExistingRowOrNone(int row, int rowCount)
 {
     return row >= 0 && row < rowCount ? row : kNoRow;
+}
+
+int DropDownLayout::RowAfterStep(int row, int step, int rowCount)
+{
+    if (rowCount == 0) return kNoRow;
+    if (ExistingRowOrNone(row, rowCount) == kNoRow) return step > 0 ? 0 : rowCount - 1;
+    return std::clamp(row + step, 0, rowCount - 1);
 }
 
 int DropDownLayout::DeleteColumnLeft(const Rect& client) const

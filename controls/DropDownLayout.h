@@ -39,6 +39,9 @@ public:
 
     // The row itself when the list has it, otherwise kNoRow; also for a highlighted row after deletions.
     static int ExistingRowOrNone(int row, int rowCount);
+    // The highlighted row after Up (step -1) or Down (+1): it stops at the first and the last row; with none
+    // highlighted, Down takes the first row and Up the last.
+    static int RowAfterStep(int row, int step, int rowCount);
 
 private:
     int DeleteColumnLeft(const Rect& client) const;

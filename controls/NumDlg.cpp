@@ -2,6 +2,7 @@
 
 #include <gdiplus.h>
 
+#include <optional>
 #include <string>
 
 #include "app/HourgladeApp.h"
@@ -12,6 +13,22 @@
 namespace {
 
 constexpr wchar_t kDigitFontFamily[] = L"Meiryo";
+
+std::optional<Arrow> ArrowOfKey(UINT key)
+{
+    switch (key) {
+    case VK_LEFT:
+        return Arrow::Left;
+    case VK_RIGHT:
+        return Arrow::Right;
+    case VK_UP:
+        return Arrow::Up;
+    case VK_DOWN:
+        return Arrow::Down;
+    default:
+        return std::nullopt;
+    }
+}
 
 Gdiplus::RectF ToGdiplus(const RectF& rect)
 {
@@ -102,6 +119,30 @@ void NumDlg::OnMouseMove(UINT, POINT point)
 void NumDlg::OnLButtonDown(UINT, POINT)
 {
     EndDialog(m_nHover);
+}
+
+BOOL NumDlg::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message == WM_KEYDOWN && OnKey(static_cast<UINT>(msg->wParam))) return TRUE;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+// A digit key does what a press on its cell does, but a grey digit only beeps and the picker stays open. The
+// arrows move the same highlight as the pointer, which Enter then chooses.
+bool NumDlg::OnKey(UINT key)
+{
+    if (const int digit = DigitOfKey(key); digit != PickerLayout::kNoDigit) {
+        if (PickerLayout::IsAllowed(digit, m_nMaxDigit))
+            EndDialog(digit);
+        else
+            ::MessageBeep(MB_OK);
+        return true;
+    }
+    const std::optional<Arrow> arrow = ArrowOfKey(key);
+    if (!arrow) return false;
+    m_nHover = PickerLayout::HoverAfterArrow(m_nHover, *arrow, m_nMaxDigit);
+    InvalidateRect(nullptr, FALSE);
+    return true;
 }
 
 void NumDlg::OnOK()

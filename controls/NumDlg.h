@@ -14,6 +14,9 @@ public:
 
     // DoModal returns the chosen digit, or -1 when the popup was closed without a choice.
 
+    // Keys before the dialog manager: a digit key chooses, the arrows move the highlight.
+    BOOL PreTranslateMessage(MSG* msg) override;
+
     int m_nMaxDigit;
     int m_nLeft;
     int m_nTop;
@@ -35,6 +38,8 @@ protected:
 
 private:
     void DrawPicture(const DibSection& picture) const;
+    // True when the key was one of the picker's own.
+    bool OnKey(UINT key);
 
     PickerLayout m_layout;
 };

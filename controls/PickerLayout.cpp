@@ -22,6 +22,17 @@ int RowOf(int digit)
 
 }  // namespace
 
+int DigitOfKey(unsigned virtualKey)
+{
+    constexpr unsigned kMainRowZero = 0x30;
+    constexpr unsigned kKeypadZero = 0x60;
+    if (virtualKey >= kMainRowZero && virtualKey <= kMainRowZero + kHighestDigit)
+        return static_cast<int>(virtualKey - kMainRowZero);
+    if (virtualKey >= kKeypadZero && virtualKey <= kKeypadZero + kHighestDigit)
+        return static_cast<int>(virtualKey - kKeypadZero);
+    return PickerLayout::kNoDigit;
+}
+
 int PickerLayout::OuterWidth() const
 {
     return Scaled(56, m_scale.x);
@@ -69,6 +80,28 @@ int PickerLayout::HoverAt(Point client, int maxDigit) const
     // The last pixel rows of the band lie below the grid where 4 truncated cells are shorter than the truncated
     // band, and give 10 to 12 there.
     return digit > std::min(maxDigit, kHighestDigit) ? kNoDigit : digit;
+}
+
+int PickerLayout::HoverAfterArrow(int hover, Arrow arrow, int maxDigit)
+{
+    if (hover == kNoDigit) return 0;
+    int next = hover;
+    switch (arrow) {
+    case Arrow::Left:
+        next = hover - 1;
+        break;
+    case Arrow::Right:
+        next = hover + 1;
+        break;
+    case Arrow::Up:
+        next = hover <= kColumns ? 0 : hover - kColumns;
+        break;
+    case Arrow::Down:
+        next = hover == 0 ? 1 : hover + kColumns;
+        break;
+    }
+    const bool onPicker = next >= 0 && next <= kHighestDigit && next != hover;
+    return onPicker && IsAllowed(next, maxDigit) ? next : hover;
 }
 
 bool PickerLayout::IsAllowed(int digit, int maxDigit)

@@ -11,6 +11,13 @@ inline constexpr std::uint32_t kPickerHighlight = 0xFFD0D0D0;
 inline constexpr std::uint32_t kPickerAllowedDigit = 0xFF000000;
 inline constexpr std::uint32_t kPickerDisallowedDigit = 0xFFA0A0A0;
 
+// The arrow keys, which move the highlight over the allowed cells.
+enum class Arrow { Left, Right, Up, Down };
+
+// The digit a key stands for, from its virtual-key code: '0' to '9' on the main row (0x30 to 0x39) and on the
+// numeric keypad (0x60 to 0x69); -1 for any other key.
+int DigitOfKey(unsigned virtualKey);
+
 class PickerLayout {
 public:
     // Side of one cell in pixels at 96 dpi.
@@ -31,6 +38,11 @@ public:
 
     // The digit under a client point, or kNoDigit outside the cells and over digits above maxDigit.
     int HoverAt(Point client, int maxDigit) const;
+
+    // The hover value after an arrow key. Left and Right step to the previous and the next digit, Up and Down to
+    // the cell above and below (0 lies above 1, 2 and 3; 1 below 0); a step onto a grey digit or off the picker
+    // leaves the highlight where it is. With nothing highlighted, any arrow highlights 0.
+    static int HoverAfterArrow(int hover, Arrow arrow, int maxDigit);
 
     static bool IsAllowed(int digit, int maxDigit);
     static std::uint32_t DigitColour(int digit, int maxDigit);

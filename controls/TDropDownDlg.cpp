@@ -155,6 +155,30 @@ void TDropDownDlg::DeleteRow(int row)
     InvalidateRect(nullptr, TRUE);
 }
 
+BOOL TDropDownDlg::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message == WM_KEYDOWN && OnKey(static_cast<UINT>(msg->wParam))) return TRUE;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+// The keys move the same highlight as the pointer, which Enter then chooses; Delete acts as a press on the
+// highlighted row's delete square.
+bool TDropDownDlg::OnKey(UINT key)
+{
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+        m_nCurSel = DropDownLayout::RowAfterStep(m_nCurSel, key == VK_UP ? -1 : 1, RowCount());
+        InvalidateRect(nullptr, TRUE);
+        return true;
+    case VK_DELETE:
+        if (m_bDeletable && ChosenRow() != DropDownLayout::kNoRow) DeleteRow(ChosenRow());
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TDropDownDlg::OnOK()
 {
     EndDialog(ChosenRow());

@@ -18,6 +18,9 @@ class TDropDownDlg : public CDialog {
 public:
     TDropDownDlg();
 
+    // Keys before the dialog manager: Up and Down move the highlight, Delete deletes the highlighted row.
+    BOOL PreTranslateMessage(MSG* msg) override;
+
     // The row under the pointer, or -1; also the result.
     int m_nCurSel;
     std::vector<std::wstring> m_items;
@@ -50,6 +53,8 @@ private:
     // Places the popup below its anchor, as high as its rows.
     void FitToRows();
     void DeleteRow(int row);
+    // True when the key was one of the list's own.
+    bool OnKey(UINT key);
 
     void DrawPicture(HDC hDC, const Rect& client) const;
     void DrawHighlightedRow(HDC hDC, int row, const Rect& client) const;

@@ -106,3 +106,18 @@ TEST(DropDownLayout, DeleteColumnIsTheRightmostEighteenScaledPixels)
     EXPECT_FALSE(half.InDeleteColumn({62, 30}, {0, 0, 90, 87}));
     EXPECT_TRUE(half.InDeleteColumn({63, 30}, {0, 0, 90, 87}));
 }
+
+TEST(DropDownLayout, UpAndDownStayWithinTheList)
+{
+    // clang-format off
+    struct Case { int row, step, rowCount, next; };
+    const Case cases[] = {
+        {kNone, 1, 3, 0}, {kNone, -1, 3, 2},   // nothing highlighted
+        {0, 1, 3, 1}, {2, 1, 3, 2}, {1, -1, 3, 0}, {0, -1, 3, 0},
+        {3, 1, 3, 0},                           // a row past the end after a deletion counts as none
+        {kNone, 1, 0, kNone}, {kNone, -1, 0, kNone},
+    };
+    // clang-format on
+    for (const Case& c : cases)
+        EXPECT_EQ(DropDownLayout::RowAfterStep(c.row, c.step, c.rowCount), c.next) << c.row << " " << c.step;
+}

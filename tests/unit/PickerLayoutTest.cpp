@@ -76,3 +76,32 @@ TEST(PickerLayout, DigitsAboveTheMaximumAreGrey)
     }
     EXPECT_TRUE(PickerLayout::IsAllowed(0, -1));
 }
+
+TEST(PickerLayout, DigitOfKeyTakesTheMainRowAndTheKeypad)
+{
+    EXPECT_EQ(DigitOfKey(0x30), 0);
+    EXPECT_EQ(DigitOfKey(0x39), 9);
+    EXPECT_EQ(DigitOfKey(0x60), 0);
+    EXPECT_EQ(DigitOfKey(0x67), 7);
+    for (const unsigned other : {0x2Fu, 0x3Au, 0x41u, 0x5Fu, 0x6Au, 0x25u})
+        EXPECT_EQ(DigitOfKey(other), kNone) << other;
+}
+
+TEST(PickerLayout, ArrowsMoveOverTheAllowedCellsOnly)
+{
+    using enum Arrow;
+    // clang-format off
+    struct Case { int hover; Arrow arrow; int maxDigit; int next; };
+    const Case cases[] = {
+        {kNone, Down, 9, 0}, {kNone, Left, 2, 0},                      // nothing highlighted: 0 first
+        {0, Down, 9, 1}, {0, Up, 9, 0}, {0, Left, 9, 0}, {0, Right, 9, 1},
+        {1, Left, 9, 0}, {3, Up, 9, 0}, {3, Right, 9, 4}, {5, Down, 9, 8}, {8, Up, 9, 5},
+        {9, Right, 9, 9}, {8, Down, 9, 8},                             // off the picker: stays
+        {2, Right, 2, 2}, {2, Down, 2, 2}, {1, Down, 2, 1},            // onto grey digits: stays
+        {5, Right, 5, 5}, {4, Down, 5, 4}, {5, Up, 5, 2}, {3, Down, 5, 3},
+    };
+    // clang-format on
+    for (const Case& c : cases)
+        EXPECT_EQ(PickerLayout::HoverAfterArrow(c.hover, c.arrow, c.maxDigit), c.next)
+            << "from " << c.hover << " with arrow " << static_cast<int>(c.arrow) << ", max " << c.maxDigit;
+}

@@ -176,4 +176,40 @@ TEST_F(DigitPicker, PaintsAllowedDigitsBlackAndTheOthersGreyAtEveryScale)
     });
 }
 
+// Keyboard only: Space on the focused button opens the picker, the arrows move over the allowed cells and
+// Enter takes the highlighted one. The minute's tens offer 0 to 5.
+TEST_F(DigitPicker, SpaceOpensItAndTheArrowsMoveTheHighlightOverAllowedCellsForEnter)
+{
+    FocusControl(m_panel, IDC_DIGIT3);
+    Watcher().Then([](HWND popup) {
+        // 0, 1, 2, 5; then 6 (grey) to the right and 8 (grey) below leave it on 5.
+        PressKeys({VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RIGHT, VK_DOWN});
+        PumpMessages();
+        EXPECT_EQ(ClientPixel(popup, CornerOfHighlight(5)), kHighlight);
+        EXPECT_EQ(ClientPixel(popup, CornerOfHighlight(2)), kBackground);
+        PressKeys({VK_UP, VK_RETURN});
+    });
+    PressKeys({VK_SPACE});
+    PumpMessages();
+    EXPECT_EQ(Watcher().SeenCount(), 1) << "Space opened no picker";
+    EXPECT_EQ(ControlText(m_panel, IDC_DIGIT3), L"2");
+}
+
+TEST_F(DigitPicker, ADigitKeyChoosesAnAllowedDigitAndBeepsAtAGreyOne)
+{
+    BeepCounter beeps;
+    ASSERT_TRUE(beeps.IsApplied());
+    // The hour's tens offer 0 to 2.
+    EXPECT_EQ(Pick(IDC_DIGIT1,
+                   [&](HWND popup) {
+                       PressKeys({'7'});
+                       PumpMessages();
+                       EXPECT_TRUE(::IsWindowVisible(popup)) << "a grey digit closed the picker";
+                       EXPECT_EQ(beeps.Count(), 1);
+                       PressKeys({VK_NUMPAD2});
+                   }),
+              L"2");
+    EXPECT_EQ(Pick(IDC_DIGIT2, [](HWND) { PressKeys({'0'}); }), L"0");
+}
+
 }  // namespace

@@ -244,6 +244,36 @@ TEST_F(HistoryDropDown, PaintsTheFrameTheBandAndTheDeleteSquareAtEveryScale)
     });
 }
 
+// Keyboard only: Space on the history button opens it; Up and Down move the highlight, Delete deletes the
+// highlighted entry as its delete square does, Enter chooses and Esc closes.
+TEST_F(HistoryDropDown, KeysMoveTheHighlightDeleteAndChoose)
+{
+    const HWND panel = ShowWithHistory(Panel::Alarm, {L"09:00", L"06:00", L"08:15", L"07:30"});
+    FocusControl(panel, IDC_HISTORY);
+    Watcher().Then([](HWND popup) {
+        PressKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_UP});
+        PumpMessages();
+        EXPECT_EQ(ClientPixel(popup, OverRow(popup, 1)), kBand);
+        PressKeys({VK_DELETE});  // 07:30
+        PumpMessages();
+        EXPECT_EQ(DropDownOf(popup).m_items, (std::vector<std::wstring>{L"06:00", L"08:15", L"09:00"}));
+        EXPECT_EQ(HeightOf(popup), Layout().WindowHeight(3));
+        PressKeys({VK_DOWN, VK_RETURN});
+    });
+    PressKeys({VK_SPACE});
+    PumpMessages();
+    EXPECT_EQ(Watcher().SeenCount(), 1) << "Space opened no drop-down";
+    EXPECT_EQ(Digits(panel), (DigitTexts{L"0", L"9", L"0", L"0"}));
+    EXPECT_EQ(store::ReadString(kAlarmHistoryValue), L"09:00|06:00|08:15|");
+
+    Watcher().Then([](HWND) { PressKeys({VK_DOWN, VK_ESCAPE}); });
+    FocusControl(panel, IDC_HISTORY);
+    PressKeys({VK_SPACE});
+    PumpMessages();
+    EXPECT_EQ(Watcher().SeenCount(), 2);
+    EXPECT_EQ(Digits(panel), (DigitTexts{L"0", L"9", L"0", L"0"}));
+}
+
 // The selector's use: no delete column, its current choice highlighted at first.
 class SelectorList : public StartedAppTest {
 protected:

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ostream>
+#include <vector>
 
 #include "app/HourgladeApp.h"
 #include "framework/Gdi.h"
@@ -12,6 +13,14 @@
 #include "res/resource.h"
 
 namespace {
+
+int g_beeps = 0;
+
+BOOL WINAPI CountBeep(UINT)
+{
+    ++g_beeps;
+    return TRUE;
+}
 
 int Brightness(Rgb colour)
 {
@@ -84,6 +93,38 @@ void PressAt(HWND window, Point client)
 void PostKey(HWND window, UINT key)
 {
     ::PostMessageW(window, WM_KEYDOWN, key, 1);
+}
+
+void FocusControl(HWND panel, int id)
+{
+    ::SetForegroundWindow(panel);
+    ::SetFocus(::GetDlgItem(panel, id));
+    PumpMessages();
+}
+
+void PressKeys(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> strokes;
+    for (const WORD key : keys) {
+        for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+            INPUT stroke{};
+            stroke.type = INPUT_KEYBOARD;
+            stroke.ki.wVk = key;
+            stroke.ki.dwFlags = flags;
+            strokes.push_back(stroke);
+        }
+    }
+    ::SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
+}
+
+BeepCounter::BeepCounter() : m_patch("user32.dll", "MessageBeep", reinterpret_cast<void*>(&CountBeep))
+{
+    g_beeps = 0;
+}
+
+int BeepCounter::Count() const
+{
+    return g_beeps;
 }
 
 Rgb ClientPixel(HWND window, Point client)

@@ -4,11 +4,13 @@
 #include <windows.h>
 
 #include <array>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 
 #include "controls/Geometry.h"
 #include "panels/TimeFieldDlg.h"
+#include "tests/wine/ImportPatch.h"
 #include "tests/wine/PanelDriver.h"
 
 // The three panels with a time field, and the menu command that shows each.
@@ -24,6 +26,23 @@ void MovePointer(HWND window, Point client);
 void PressAt(HWND window, Point client);
 // A key as the keyboard delivers it; it is handled once the caller returns to the message loop.
 void PostKey(HWND window, UINT key);
+
+// Gives a control of a panel the keyboard focus, with the panel as the foreground window.
+void FocusControl(HWND panel, int id);
+// Real key presses: each key down and up through SendInput, to the window that has the keyboard focus. They
+// arrive through the message loop, so the caller pumps messages or returns to a popup's loop.
+void PressKeys(std::initializer_list<WORD> keys);
+
+// Counts the program's beeps while it lives, and keeps them silent.
+class BeepCounter {
+public:
+    BeepCounter();
+    bool IsApplied() const { return m_patch.IsApplied(); }
+    int Count() const;
+
+private:
+    ImportPatch m_patch;
+};
 
 // One pixel of a window's client area as it is shown, after any pending paint.
 Rgb ClientPixel(HWND window, Point client);
