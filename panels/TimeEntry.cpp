@@ -67,3 +67,18 @@ std::wstring EntryOfDigits(const std::array<std::wstring, 4>& digits)
 {
     return digits[0] + digits[1] + L':' + digits[2] + digits[3];
 }
+
+std::size_t FocusAfter(FieldMove move, std::size_t position)
+{
+    constexpr std::size_t kLastDigit = kSetPosition - 1;
+    switch (move) {
+    case FieldMove::Typed:
+        return std::min(position + 1, kSetPosition);
+    case FieldMove::Right:
+        return std::min(position + 1, kLastDigit);
+    case FieldMove::Left:
+    case FieldMove::Back:
+        break;
+    }
+    return position > 0 ? position - 1 : 0;
+}

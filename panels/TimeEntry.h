@@ -4,6 +4,7 @@
 #include "app/History.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,3 +27,16 @@ std::array<std::wstring, 4> DigitsOfEntry(std::wstring_view entry);
 
 // The history entry of four digit texts: the first two, ":", the last two.
 std::wstring EntryOfDigits(const std::array<std::wstring, 4>& digits);
+
+// Keyboard focus in the time field: the four digit buttons are positions 0 to 3, the Set toggle comes after them.
+inline constexpr std::size_t kSetPosition = 4;
+
+enum class FieldMove {
+    Typed,  // a digit was written into the button: on to the next one, after the last to Set
+    Left,   // back one digit button, not past the first
+    Right,  // on one digit button, not past the last
+    Back,   // Backspace: as Left
+};
+
+// The position that gets the focus after a move from digit position 0 to 3.
+std::size_t FocusAfter(FieldMove move, std::size_t position);

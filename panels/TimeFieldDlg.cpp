@@ -79,19 +79,84 @@ void TimeFieldDlg::StoreHistory() const
     theApp.WriteProfileString(kSettingsSection, m_params.historyValue, JoinHistory(m_history));
 }
 
+bool TimeFieldDlg::RefusedWhileRunning(const CButton& button)
+{
+    if (!IsRunning()) return false;
+    const RECT place = button.GetWindowRect();
+    ErrDlg refusal(kRefusalWhileRunning, place.left, place.bottom);
+    refusal.DoModal();
+    return true;
+}
+
 void TimeFieldDlg::ChooseDigit(size_t position)
 {
     const auto buttons = DigitButtons();
     CButton& button = *buttons[position];
+    if (RefusedWhileRunning(button)) return;
     const RECT place = button.GetWindowRect();
-    if (IsRunning()) {
-        ErrDlg refusal(kRefusalWhileRunning, place.left, place.bottom);
-        refusal.DoModal();
-        return;
-    }
     NumDlg picker(m_params.highestDigits[position], place.left, place.bottom);
     const int digit = static_cast<int>(picker.DoModal());
     if (digit >= 0) button.SetWindowText(std::to_wstring(digit));
+}
+
+BOOL TimeFieldDlg::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message == WM_KEYDOWN) {
+        const std::optional<size_t> position = DigitPositionOf(msg->hwnd);
+        if (position && OnDigitButtonKey(*position, static_cast<UINT>(msg->wParam))) return TRUE;
+    }
+    return PanelDlg::PreTranslateMessage(msg);
+}
+
+std::optional<size_t> TimeFieldDlg::DigitPositionOf(HWND control) const
+{
+    const auto buttons = DigitButtons();
+    for (size_t i = 0; i < buttons.size(); ++i)
+        if (buttons[i]->m_hWnd == control) return i;
+    return std::nullopt;
+}
+
+bool TimeFieldDlg::OnDigitButtonKey(size_t position, UINT key)
+{
+    if (const int digit = DigitOfKey(key); digit != PickerLayout::kNoDigit) {
+        TypeDigit(position, digit);
+        return true;
+    }
+    switch (key) {
+    case VK_LEFT:
+        MoveFocus(FieldMove::Left, position);
+        return true;
+    case VK_RIGHT:
+        MoveFocus(FieldMove::Right, position);
+        return true;
+    case VK_BACK:
+        MoveFocus(FieldMove::Back, position);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The digits the picker greys are refused with the default beep; while the clock runs, typing is refused as a
+// click is.
+void TimeFieldDlg::TypeDigit(size_t position, int digit)
+{
+    CButton& button = *DigitButtons()[position];
+    if (RefusedWhileRunning(button)) return;
+    if (!PickerLayout::IsAllowed(digit, m_params.highestDigits[position])) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
+    button.SetWindowText(std::to_wstring(digit));
+    MoveFocus(FieldMove::Typed, position);
+}
+
+void TimeFieldDlg::MoveFocus(FieldMove move, size_t from)
+{
+    const size_t to = FocusAfter(move, from);
+    const CWnd& control = to == kSetPosition ? static_cast<const CWnd&>(m_btnSet) : *DigitButtons()[to];
+    // As the dialog manager moves the focus, so that the default push button follows.
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control.m_hWnd), TRUE);
 }
 
 // No state test here: the history button is disabled while the clock runs.

@@ -4,6 +4,7 @@
 // the parameters given to the constructor.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/History.h"
@@ -17,6 +18,10 @@ public:
 
     // Puts an entry of the history into the time field of an idle panel, when it is shown from the menu.
     void PresetFromHistory();
+
+    // Keys at a digit button, before the dialog manager: a digit writes itself into the button, Left, Right
+    // and Backspace move between the buttons.
+    BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     struct Params {
@@ -61,6 +66,14 @@ private:
     bool IsRunning() const { return *m_params.state != 0; }
     // Opens the digit picker below one of the four digit buttons, or refuses while the clock runs.
     void ChooseDigit(size_t position);
+    // Writes a typed digit into a digit button and moves on, or refuses it.
+    void TypeDigit(size_t position, int digit);
+    // True when the key was one of the time field's own.
+    bool OnDigitButtonKey(size_t position, UINT key);
+    // Shows the error popup below the button while the clock runs; true when it did.
+    bool RefusedWhileRunning(const CButton& button);
+    void MoveFocus(FieldMove move, size_t from);
+    std::optional<size_t> DigitPositionOf(HWND control) const;
 
     std::array<CButton*, 4> DigitButtons() { return {&m_btnDigit1, &m_btnDigit2, &m_btnDigit3, &m_btnDigit4}; }
     std::array<const CButton*, 4> DigitButtons() const

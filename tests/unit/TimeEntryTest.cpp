@@ -50,3 +50,17 @@ TEST(DigitsOfEntry, CharactersAroundTheSeparatorAndBack)
     EXPECT_EQ(EntryOfDigits({L"0", L"5", L"0", L"0"}), L"05:00");
     EXPECT_EQ(EntryOfDigits({L"", L"a", L"", L""}), L"a:");
 }
+
+TEST(FocusAfter, TypingGoesOnToSetAndTheArrowsStayOnTheDigits)
+{
+    // clang-format off
+    struct Case { FieldMove move; std::size_t from, to; };
+    const Case cases[] = {
+        {FieldMove::Typed, 0, 1}, {FieldMove::Typed, 2, 3}, {FieldMove::Typed, 3, kSetPosition},
+        {FieldMove::Right, 0, 1}, {FieldMove::Right, 3, 3},
+        {FieldMove::Left, 2, 1}, {FieldMove::Left, 0, 0},
+        {FieldMove::Back, 3, 2}, {FieldMove::Back, 0, 0},
+    };
+    // clang-format on
+    for (const Case& c : cases) EXPECT_EQ(FocusAfter(c.move, c.from), c.to) << "from " << c.from;
+}

@@ -112,4 +112,77 @@ TEST_F(TimeField, EmptyHistoryPresetsZerosAndARunningClockKeepsItsDigits)
     }
 }
 
+// Typed with real key presses at the focused digit button; each allowed digit moves the focus on, the last to Set.
+TEST_F(TimeField, TypedDigitsFillTheButtonsAndTheFocusMovesOnToSet)
+{
+    const HWND panel = ShowPanel(Panel::Alarm);
+    SetDigits(panel, {L"0", L"0", L"0", L"0"});
+    FocusControl(panel, IDC_DIGIT1);
+    PressKeys({'1', VK_NUMPAD9, '4'});
+    PumpMessages();
+    EXPECT_EQ(Digits(panel), (DigitTexts{L"1", L"9", L"4", L"0"}));
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(panel, IDC_DIGIT4));
+    PressKeys({VK_NUMPAD5});
+    PumpMessages();
+    EXPECT_EQ(Digits(panel), (DigitTexts{L"1", L"9", L"4", L"5"}));
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(panel, IDC_SET));
+}
+
+// The alarm's hour tens allow 0 to 2 and its minute tens 0 to 5, as in the digit picker.
+TEST_F(TimeField, DigitsThePositionDoesNotAllowOnlyBeep)
+{
+    BeepCounter beeps;
+    ASSERT_TRUE(beeps.IsApplied());
+    const HWND panel = ShowPanel(Panel::Alarm);
+    SetDigits(panel, {L"1", L"1", L"1", L"1"});
+    const struct {
+        int button;
+        WORD key;
+    } refused[] = {{IDC_DIGIT1, '3'}, {IDC_DIGIT1, VK_NUMPAD9}, {IDC_DIGIT3, '6'}};
+    for (const auto& typed : refused) {
+        FocusControl(panel, typed.button);
+        PressKeys({typed.key});
+        PumpMessages();
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(panel, typed.button));
+    }
+    EXPECT_EQ(beeps.Count(), 3);
+    EXPECT_EQ(Digits(panel), (DigitTexts{L"1", L"1", L"1", L"1"}));
+}
+
+TEST_F(TimeField, LeftRightAndBackspaceMoveBetweenTheDigitsOnly)
+{
+    const HWND panel = ShowPanel(Panel::Timer);
+    SetDigits(panel, {L"1", L"2", L"3", L"4"});
+    FocusControl(panel, IDC_DIGIT2);
+    const struct {
+        WORD key;
+        int focused;
+    } moves[] = {{VK_LEFT, IDC_DIGIT1},  {VK_LEFT, IDC_DIGIT1},  {VK_RIGHT, IDC_DIGIT2}, {VK_RIGHT, IDC_DIGIT3},
+                 {VK_RIGHT, IDC_DIGIT4}, {VK_RIGHT, IDC_DIGIT4}, {VK_BACK, IDC_DIGIT3},  {VK_BACK, IDC_DIGIT2},
+                 {VK_BACK, IDC_DIGIT1},  {VK_BACK, IDC_DIGIT1}};
+    for (const auto& move : moves) {
+        PressKeys({move.key});
+        PumpMessages();
+        EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), move.focused) << "after key " << move.key;
+    }
+    EXPECT_EQ(Digits(panel), (DigitTexts{L"1", L"2", L"3", L"4"}));
+}
+
+TEST_F(TimeField, TypingWhileTheClockRunsIsRefusedAsAClickIs)
+{
+    const HWND panel = ShowPanel(Panel::Timer);
+    SetDigits(panel, {L"1", L"2", L"3", L"4"});
+    theApp.m_nTimerState = 2;
+    FocusControl(panel, IDC_DIGIT3);
+    Watcher().Then([](HWND popup) {
+        EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), kRefusalWhileRunning);
+        PostKey(popup, VK_ESCAPE);
+    });
+    PressKeys({'5'});
+    PumpMessages();
+    EXPECT_EQ(Watcher().SeenCount(), 1);
+    EXPECT_EQ(Digits(panel), (DigitTexts{L"1", L"2", L"3", L"4"}));
+    theApp.m_nTimerState = 0;
+}
+
 }  // namespace
