@@ -6,6 +6,7 @@
 //                                  visible|hidden x y width height topmost|normal [text]
 //   probe control <panel> <id>     x y width height enabled checked text
 //   probe menu                     x y width height of the open pop-up menu
+//   probe focus                    id of the control with the keyboard focus in the foreground window
 #include <windows.h>
 
 #include <fcntl.h>
@@ -119,6 +120,15 @@ int Menu()
     return 0;
 }
 
+int Focus()
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(0, &info) || !info.hwndFocus) return 1;
+    std::printf("%d\n", ::GetDlgCtrlID(info.hwndFocus));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -128,6 +138,7 @@ int main(int argc, char** argv)
     if (argc == 3 && !std::strcmp(argv[1], "panel")) return Panel(argv[2]);
     if (argc == 4 && !std::strcmp(argv[1], "control")) return Control(argv[2], std::atoi(argv[3]));
     if (argc == 2 && !std::strcmp(argv[1], "menu")) return Menu();
-    std::fprintf(stderr, "usage: probe panel NAME | probe control PANEL ID | probe menu\n");
+    if (argc == 2 && !std::strcmp(argv[1], "focus")) return Focus();
+    std::fprintf(stderr, "usage: probe panel NAME | probe control PANEL ID | probe menu | probe focus\n");
     return 2;
 }

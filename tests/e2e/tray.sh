@@ -165,6 +165,33 @@ shot timer-notice
 xdotool key Escape
 wait_for 30 bash -c "! wine '$probe_exe' panel notice | grep -q ^visible" || fail "Esc did not close the notice"
 
+step "timer by keyboard alone after the menu: Tab to the first digit, type 0 0 0 3, Space on Set"
+choose_from_main_menu 3
+wait_for 50 panel_visible timer || fail "the timer panel was not shown"
+focused() { [ "$(probe focus)" = "$1" ]; }
+for _ in $(seq 8); do
+  focused 1033 && break
+  xdotool key Tab
+  sleep 0.2
+done
+focused 1033 || fail "Tab did not reach the first digit"
+# Each typed digit moves the focus on, after the fourth to Set.
+for typed in "0 1034" "0 1035" "0 1036" "3 1037"; do
+  read -r key next <<<"$typed"
+  xdotool key "$key"
+  wait_for 20 focused "$next" || fail "typing $key did not move the focus to $next"
+done
+[ "$(control_text timer 1033)$(control_text timer 1034)$(control_text timer 1035)$(control_text timer 1036)" = 0003 ] ||
+  fail "the typed digits are not 0003"
+shot timer-typed
+xdotool key space
+wait_for 20 bash -c "wine '$probe_exe' control main 1047 | grep -q 'セットされています。'" ||
+  fail "Space on Set did not set the timer"
+wait_for 100 panel_visible notice || fail "no notice when the typed timer ran out"
+[ "$(probe panel notice | cut -d' ' -f7-)" = "タイマー：　00 分 03 秒 経過しました。" ] || fail "the typed timer's notice text"
+xdotool key Escape
+wait_for 30 bash -c "! wine '$probe_exe' panel notice | grep -q ^visible" || fail "Esc did not close the notice"
+
 step "alarm: open its panel, pick a time two hours ahead, Set"
 choose_from_main_menu 2
 wait_for 50 panel_visible alarm || fail "the alarm panel was not shown"
