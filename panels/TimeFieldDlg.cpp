@@ -154,7 +154,7 @@ void TimeFieldDlg::TypeDigit(size_t position, int digit)
 void TimeFieldDlg::MoveFocus(FieldMove move, size_t from)
 {
     const size_t to = FocusAfter(move, from);
-    const CWnd& control = to == kSetPosition ? static_cast<const CWnd&>(m_btnSet) : *DigitButtons()[to];
+    const CButton& control = to == kSetPosition ? m_btnSet : *DigitButtons()[to];
     // As the dialog manager moves the focus, so that the default push button follows.
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control.m_hWnd), TRUE);
 }
