@@ -141,7 +141,8 @@ bool TimeFieldDlg::OnDigitButtonKey(size_t position, UINT key)
 // click is.
 void TimeFieldDlg::TypeDigit(size_t position, int digit)
 {
-    CButton& button = *DigitButtons()[position];
+    const auto buttons = DigitButtons();
+    CButton& button = *buttons[position];
     if (RefusedWhileRunning(button)) return;
     if (!PickerLayout::IsAllowed(digit, m_params.highestDigits[position])) {
         ::MessageBeep(MB_OK);
@@ -154,7 +155,8 @@ void TimeFieldDlg::TypeDigit(size_t position, int digit)
 void TimeFieldDlg::MoveFocus(FieldMove move, size_t from)
 {
     const size_t to = FocusAfter(move, from);
-    const CButton& control = to == kSetPosition ? m_btnSet : *DigitButtons()[to];
+    const auto buttons = DigitButtons();
+    const CButton& control = to == kSetPosition ? m_btnSet : *buttons[to];
     // As the dialog manager moves the focus, so that the default push button follows.
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control.m_hWnd), TRUE);
 }
