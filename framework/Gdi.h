@@ -53,7 +53,19 @@ private:
     HDC m_hDC;
 };
 
-// Owns one GDI object (pen, brush, font, bitmap) and deletes it.
+namespace gdi_detail {
+inline void Release(HGDIOBJ object)
+{
+    ::DeleteObject(object);
+}
+inline void Release(HICON icon)
+{
+    ::DestroyIcon(icon);
+}
+}  // namespace gdi_detail
+
+// Owns one GDI object (pen, brush, font, bitmap) and deletes it, or one icon loaded for one use (not a shared
+// one) and destroys it.
 template <class Handle> class GdiObject {
 public:
     explicit GdiObject(Handle handle = nullptr) : m_handle(handle) {}
@@ -70,7 +82,7 @@ public:
     Handle Get() const { return m_handle; }
     void Reset()
     {
-        if (m_handle) ::DeleteObject(m_handle);
+        if (m_handle) gdi_detail::Release(m_handle);
         m_handle = nullptr;
     }
 
@@ -94,30 +106,7 @@ private:
     HGDIOBJ m_previous;
 };
 
-// Owns an icon loaded for one use (not a shared one) and destroys it; a new icon moved in destroys the old one.
-class OwnedIcon {
-public:
-    explicit OwnedIcon(HICON icon = nullptr) : m_hIcon(icon) {}
-    ~OwnedIcon() { Reset(); }
-    OwnedIcon(OwnedIcon&& other) noexcept : m_hIcon(std::exchange(other.m_hIcon, nullptr)) {}
-    OwnedIcon& operator=(OwnedIcon&& other) noexcept
-    {
-        if (this != &other) {
-            Reset();
-            m_hIcon = std::exchange(other.m_hIcon, nullptr);
-        }
-        return *this;
-    }
-    HICON Get() const { return m_hIcon; }
-    void Reset()
-    {
-        if (m_hIcon) ::DestroyIcon(m_hIcon);
-        m_hIcon = nullptr;
-    }
-
-private:
-    HICON m_hIcon;
-};
+using OwnedIcon = GdiObject<HICON>;
 
 // A menu loaded from the program's resources, destroyed with its owner.
 class LoadedMenu {
