@@ -9,8 +9,9 @@ active.ico the same sizes: the same hourglass in red.
 Each size is drawn for itself, none scaled from another: the notification area asks for the small-icon size
 of the screen's scale (16, 20, 24 or 32 pixels), and both looks must be crisp there.
 
-Every image is an 8-bit palettised bitmap with its AND mask (the 256-pixel one too, stored as a
-bitmap, not PNG). Shapes are polygons in a unit square (x to the right, y downwards), painted in
+Every image has 256 colours: the small ones as 8-bit palettised bitmaps with their AND mask, the
+256-pixel one as an 8-bit palettised PNG, as icons of that size are stored (a bitmap of it alone
+would weigh 73 KB in the program). Shapes are polygons in a unit square (x to the right, y downwards), painted in
 order; each pixel is sampled on an 8 x 8 grid and mapped to the nearest palette colour. The
 output depends on nothing but this file, so it is the same byte for byte on every run.
 """
@@ -18,6 +19,7 @@ output depends on nothing but this file, so it is the same byte for byte on ever
 import os
 import struct
 import sys
+import zlib
 
 # Colours, as (red, green, blue).
 SQUARE = (128, 128, 128)
@@ -200,8 +202,22 @@ def bitmap(size, glyph):
     return header + colours + xor_bits + and_bits
 
 
+def _png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def png(size, glyph):
+    """The icon image as a palettised PNG; every pixel is opaque, so it needs no transparency chunk."""
+    pal, image = render(size, glyph)
+    header = struct.pack(">IIBBBBB", size, size, 8, 3, 0, 0, 0)
+    raw = b"".join(b"\0" + bytes(row) for row in image)
+    return (b"\x89PNG\r\n\x1a\n" + _png_chunk(b"IHDR", header)
+            + _png_chunk(b"PLTE", b"".join(bytes(c) for c in pal))
+            + _png_chunk(b"IDAT", zlib.compress(raw, 9)) + _png_chunk(b"IEND", b""))
+
+
 def ico(sizes, glyph):
-    images = [bitmap(size, glyph) for size in sizes]
+    images = [png(size, glyph) if size == 256 else bitmap(size, glyph) for size in sizes]
     out = [struct.pack("<HHH", 0, 1, len(images))]
     offset = 6 + 16 * len(images)
     for size, data in zip(sizes, images):

@@ -13,6 +13,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import zlib
 import xml.etree.ElementTree as ET
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -218,18 +219,42 @@ def checks(res):
     yield "Windows 7 to 11", sum(1 for e in manifest.iter() if e.tag.endswith("supportedOS")) == 4, None
 
 
+def png_pixels(data):
+    """(width, height, bit depth, colour type, palette as (b, g, r), pixel indices) of an unfiltered PNG."""
+    chunks, at = {}, 8
+    while at < len(data):
+        length, kind = struct.unpack_from(">I4s", data, at)
+        chunks[kind] = chunks.get(kind, b"") + data[at + 8:at + 8 + length]
+        at += 12 + length
+    width, height, depth, colour_type = struct.unpack_from(">IIBB", chunks[b"IHDR"])
+    pal = [bytes(reversed(chunks[b"PLTE"][3 * k:3 * k + 3])) for k in range(len(chunks[b"PLTE"]) // 3)]
+    raw = zlib.decompress(chunks[b"IDAT"])
+    rows = [raw[y * (width + 1):(y + 1) * (width + 1)] for y in range(height)]
+    pixels = b"".join(row[1:] for row in rows) if all(row[0] == 0 for row in rows) else b""
+    return width, height, depth, colour_type, pal, pixels
+
+
 def ico_checks():
-    """Each image an 8-bit bitmap with its mask; idle in greys only, active with red in it."""
+    """Each small image an 8-bit bitmap with its mask, the 256-pixel one an 8-bit palettised PNG; idle in greys
+    only, active with red in it."""
     for name, sizes, grey in (("idle.ico", ICON_SIZES, True), ("active.ico", ICON_SIZES, False)):
         data = open(os.path.join(RES, "icons", name), "rb").read()
         count = struct.unpack_from("<HHH", data, 0)[2]
         for w, _, _, _, planes, bits, length, offset in (struct.unpack_from("<BBBBHHII", data, 6 + 16 * i) for i in range(count)):
             size = w or 256
-            pal = [data[offset + 40 + 4 * k:offset + 43 + 4 * k] for k in range(256)]
-            used = {pal[p] for p in data[offset + 1064:offset + 1064 + size * size]}
-            yield f"{name} {size}: 8-bit bitmap with mask", (
-                struct.unpack_from("<IiiHHI", data, offset) == (40, size, 2 * size, 1, 8, 0)
-                and length == 1064 + size * size + ((size + 31) // 32) * 4 * size), (planes, bits, length)
+            image = data[offset:offset + length]
+            if size == 256:
+                width, height, depth, colour_type, pal, pixels = png_pixels(image)
+                yield f"{name} {size}: 8-bit palettised PNG", (
+                    image.startswith(b"\x89PNG\r\n\x1a\n") and (width, height, depth, colour_type) == (256, 256, 8, 3)
+                    and len(pixels) == size * size), (width, height, depth, colour_type)
+            else:
+                pal = [image[40 + 4 * k:43 + 4 * k] for k in range(256)]
+                pixels = image[1064:1064 + size * size]
+                yield f"{name} {size}: 8-bit bitmap with mask", (
+                    struct.unpack_from("<IiiHHI", image) == (40, size, 2 * size, 1, 8, 0)
+                    and length == 1064 + size * size + ((size + 31) // 32) * 4 * size), (planes, bits, length)
+            used = {pal[p] for p in pixels}
             red = any(r > 200 and g < 80 and b < 80 for b, g, r in used)
             yield f"{name} {size}: colours", all(b == g == r for b, g, r in used) if grey else red, used
         yield f"{name} sizes", sorted(struct.unpack_from("<B", data, 6 + 16 * i)[0] or 256 for i in range(count)) == sizes, None
