@@ -10,25 +10,11 @@ mkdir -p "$out"
 : "${WINEPREFIX:?}" "${DISPLAY:?}"
 export WINEDEBUG=-all
 
-step() { echo "-- $*"; }
-fail() {
-  local shot="no screenshot"
-  import -window root "$out/failure.png" 2>/dev/null && shot="screenshot: $out/failure.png"
-  echo "FAILED: $* ($shot)" >&2
-  exit 1
-}
+# shellcheck source=tests/lib.sh
+source "$(dirname "$0")/../lib.sh"
+failure_shot=$out/failure.png
 probe() { wine "$probe_exe" "$@" 2>/dev/null; }
 shot() { import -window root "$out/$1.png"; }
-# Waits up to $1 tenths of a second for a command to succeed.
-wait_for() {
-  local tries=$1
-  shift
-  for _ in $(seq "$tries"); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 # Every program of the prefix runs in one Wine desktop named "shell", which has a taskbar.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1

@@ -15,21 +15,9 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$out"
 
-step() { echo "-- $*"; }
-fail() {
-  echo "FAILED: $*" >&2
-  import -window root "$out/package-failure.png" 2>/dev/null || true
-  exit 1
-}
-wait_for() {
-  local tries=$1
-  shift
-  for _ in $(seq "$tries"); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
+# shellcheck source=tests/lib.sh
+source "$root/tests/lib.sh"
+failure_shot=$out/package-failure.png
 cd "$root"
 # What the sources say.
 define() { sed -n "s/^#define $1 \(.*\)/\1/p" "$2"; }
