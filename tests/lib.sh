@@ -21,3 +21,16 @@ wait_for() {
   done
   return 1
 }
+
+# Sets X, Y, WIDTH and HEIGHT to the place of the Wine desktop named "shell", waiting up to ten seconds for it.
+# While the desktop starts, a window that a search meets may be gone before it is asked for its name or place.
+find_wine_desktop() {
+  local id geometry
+  for _ in $(seq 100); do
+    for id in $(xdotool search --name "shell - Wine desktop" 2>/dev/null); do
+      geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) && eval "$geometry" && return 0
+    done
+    sleep 0.1
+  done
+  return 1
+}

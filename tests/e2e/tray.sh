@@ -24,13 +24,7 @@ wineserver -w
 step "start Hourglade.exe"
 wine "$exe" &
 program=$!
-desktop=""
-for _ in $(seq 100); do
-  desktop=$(xdotool search --name "shell - Wine desktop" 2>/dev/null | head -n 1) && [ -n "$desktop" ] && break
-  sleep 0.1
-done
-[ -n "$desktop" ] || fail "no Wine desktop"
-eval "$(xdotool getwindowgeometry --shell "$desktop")"
+find_wine_desktop || fail "no Wine desktop"
 icon_x=$((X + WIDTH - 10))
 icon_y=$((Y + HEIGHT - 10))
 

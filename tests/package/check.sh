@@ -124,10 +124,7 @@ step "the installed program: started from its shortcut, then again, then under a
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1000x700 /f >/dev/null 2>&1
 wine start "$(winepath -w "$start_menu_link")" >/dev/null 2>&1
-desktop=""
-wait_for 100 xdotool search --name "shell - Wine desktop" || fail "no Wine desktop"
-desktop=$(xdotool search --name "shell - Wine desktop" | head -n 1)
-eval "$(xdotool getwindowgeometry --shell "$desktop")"
+find_wine_desktop || fail "no Wine desktop"
 # The icons sit in a row from the bottom-right corner of the taskbar, 20 pixels apart; the grey square of an icon
 # is what shows that one is there.
 icon_in_slot() {
