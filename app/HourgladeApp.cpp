@@ -28,6 +28,22 @@ template <class Panel> Panel* CreateHiddenPanel(UINT templateId)
     panel->ShowWindow(SW_HIDE);
     return panel;
 }
+
+// The state member of a clock, writable or not as the application object is.
+template <class App> auto& StateMember(App& app, Clock clock)
+{
+    switch (clock) {
+    case Clock::Alarm:
+        return app.m_nAlarmState;
+    case Clock::Timer:
+        return app.m_nTimerState;
+    case Clock::Counter:
+        return app.m_nCounterState;
+    case Clock::Shutdown:
+        break;
+    }
+    return app.m_nShutdownState;
+}
 }  // namespace
 
 BOOL CHourgladeApp::InitInstance()
@@ -74,6 +90,17 @@ void CHourgladeApp::LoadStoredValues()
     m_pAlarmDlg->RestoreAlarm(alarmState, alarmTarget);
     SplitHistory(GetProfileString(kSettingsSection, kTimerHistoryValue, L""), m_pTimerDlg->m_history);
     SplitHistory(GetProfileString(kSettingsSection, kShutdownHistoryValue, L""), m_pShutdownDlg->m_history);
+}
+
+std::int32_t CHourgladeApp::ClockState(Clock clock) const
+{
+    return StateMember(*this, clock);
+}
+
+void CHourgladeApp::SetClockState(Clock clock, std::int32_t state, StatusRefresh refresh)
+{
+    StateMember(*this, clock) = state;
+    if (refresh == StatusRefresh::Now) m_pMainDlg->RefreshStatus();
 }
 
 int CHourgladeApp::ExitInstance()

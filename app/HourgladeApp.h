@@ -12,12 +12,24 @@ class TimerDlg;
 class CounterDlg;
 class ShutdownDlg;
 
+// The four clocks, in the order of the main panel's status lines.
+enum class Clock { Alarm, Timer, Counter, Shutdown };
+
+// Whether a change of state brings the main panel into line at once, or leaves that to the caller: a panel's
+// Reset, which the exit confirmation runs for all four clocks before the main panel follows once (or goes).
+enum class StatusRefresh { Now, ByCaller };
+
 class CHourgladeApp : public CWinApp {
 public:
     CHourgladeApp();
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+
+    // The one way a clock's state changes: the state member is written, then the main panel's status lines, the
+    // icon and its tip follow.
+    void SetClockState(Clock clock, std::int32_t state, StatusRefresh refresh = StatusRefresh::Now);
+    std::int32_t ClockState(Clock clock) const;
 
     CMainDlg* m_pMainDlg = nullptr;
     AlarmDlg* m_pAlarmDlg = nullptr;

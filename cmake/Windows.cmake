@@ -28,7 +28,7 @@ add_library(hourglade_ui OBJECT
   panels/AlarmDlg.cpp
   panels/ClockTimeDlg.cpp
   panels/CounterDlg.cpp
-  panels/PanelClock.cpp
+  panels/CountingPanel.cpp
   panels/PanelDlg.cpp
   panels/ShutdownDlg.cpp
   panels/ShutdownPrivilege.cpp

@@ -254,10 +254,8 @@ void CMainDlg::OnQuickTimer10()
 
 void CMainDlg::OnQuickCounter()
 {
-    CounterDlg& counter = *theApp.m_pCounterDlg;
-    counter.m_btnSet.SetCheck(BST_CHECKED);
-    counter.OnSet();
-    ShowInTopmostBand(counter);
+    theApp.m_pCounterDlg->QuickStart();
+    ShowInTopmostBand(*theApp.m_pCounterDlg);
 }
 
 void CMainDlg::OnWebsite()

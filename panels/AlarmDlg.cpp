@@ -4,7 +4,6 @@
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
 #include "controls/MsgDlg.h"
-#include "mainpanel/MainDlg.h"
 #include "panels/ClockTime.h"
 #include "res/resource.h"
 
@@ -16,7 +15,7 @@ std::array<std::wstring, 4> DigitsOfTargetText(const std::wstring& targetText)
 }
 }  // namespace
 
-AlarmDlg::AlarmDlg() : ClockTimeDlg(IDD_ALARM, theApp.m_nAlarmState, kAlarmHistoryValue) {}
+AlarmDlg::AlarmDlg() : ClockTimeDlg(IDD_ALARM, Clock::Alarm, kAlarmHistoryValue) {}
 
 void AlarmDlg::OnClockStarted(const ClockSetting& setting)
 {
@@ -29,8 +28,7 @@ void AlarmDlg::OnClockStarted(const ClockSetting& setting)
 void AlarmDlg::OnClockTick(std::int64_t secs)
 {
     if (secs > 0) return;
-    Reset();
-    theApp.m_pMainDlg->RefreshStatus();
+    ReturnToIdle();
     MsgDlg notice(m_strMessage);
     notice.DoModal();
 }
@@ -50,7 +48,6 @@ void AlarmDlg::RestoreAlarm(int state, const std::wstring& targetText)
     const ClockSetting setting = ClockSettingOf(DigitTexts());
     m_strMessage = AlarmNoticeOf(setting.hour, setting.minute);
     RunClock(now);
-    theApp.m_pMainDlg->RefreshStatus();
 }
 
 void AlarmDlg::Reset()

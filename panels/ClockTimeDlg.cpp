@@ -4,7 +4,6 @@
 #include "app/HourgladeApp.h"
 #include "app/Texts.h"
 #include "controls/ErrDlg.h"
-#include "mainpanel/MainDlg.h"
 #include "panels/ClockTime.h"
 #include "panels/TimeEntry.h"
 #include "res/resource.h"
@@ -21,8 +20,8 @@ BEGIN_MESSAGE_MAP(ClockTimeDlg, TimeFieldDlg)
 END_MESSAGE_MAP()
 // clang-format on
 
-ClockTimeDlg::ClockTimeDlg(UINT templateId, std::int32_t& state, const wchar_t* historyValue)
-    : TimeFieldDlg(templateId, Params{{2, 9, 5, 9}, &state, historyValue, PresetRule::NextUpcoming}), m_nState(state)
+ClockTimeDlg::ClockTimeDlg(UINT templateId, Clock clock, const wchar_t* historyValue)
+    : TimeFieldDlg(templateId, clock, Params{{2, 9, 5, 9}, historyValue, PresetRule::NextUpcoming})
 {
 }
 
@@ -32,8 +31,7 @@ void ClockTimeDlg::OnSet()
     if (m_btnSet.GetCheck() == BST_CHECKED) {
         if (const std::optional<ClockSetting> setting = AcceptedSetting()) Start(*setting);
     } else {
-        Reset();
-        theApp.m_pMainDlg->RefreshStatus();
+        ReturnToIdle();
     }
 }
 
@@ -56,7 +54,6 @@ void ClockTimeDlg::Start(const ClockSetting& setting)
     RunClock(now);
     OnClockStarted(setting);
     AddToHistory(EntryOfDigits(DigitTexts()));
-    theApp.m_pMainDlg->RefreshStatus();
 }
 
 void ClockTimeDlg::RunClock(std::int64_t now)
@@ -64,8 +61,7 @@ void ClockTimeDlg::RunClock(std::int64_t now)
     m_btnSet.SetCheck(BST_CHECKED);
     ShowRemainingAt(now);
     m_nTimerID = ::SetTimer(m_hWnd, kClockTimerId, kTickMilliseconds, nullptr);
-    m_nState = 1;
-    m_btnHistory.EnableWindow(FALSE);
+    SetState(1);
 }
 
 // A tick of another timer, or one that comes after the clock has stopped, changes nothing.
@@ -78,15 +74,14 @@ void ClockTimeDlg::OnTimer(UINT_PTR eventId)
 std::int64_t ClockTimeDlg::ShowRemainingAt(std::int64_t now)
 {
     const std::int64_t secs = RemainingSeconds(m_tTarget, now);
-    ShowRemaining(RemainingDigits(secs));
+    ShowDigits(RemainingDigits(secs));
     return secs;
 }
 
 void ClockTimeDlg::Reset()
 {
     if (IsClockRunning()) ::KillTimer(m_hWnd, m_nTimerID);
-    m_nState = 0;
+    SetState(0, StatusRefresh::ByCaller);
     m_btnSet.SetCheck(BST_UNCHECKED);
-    ClearRemaining();
-    m_btnHistory.EnableWindow(TRUE);
+    ClearDigits();
 }

@@ -10,15 +10,13 @@
 
 class ClockTimeDlg : public TimeFieldDlg {
 public:
-    // Stops the clock and returns the panel to idle, keeping the set time. The caller refreshes the main panel.
-    virtual void Reset();
+    void Reset() override;
 
     UINT_PTR m_nTimerID = 0;
     std::int64_t m_tTarget = 0;
 
 protected:
-    // state: the panel's state member in the application object, 0 idle or 1 running.
-    ClockTimeDlg(UINT templateId, std::int32_t& state, const wchar_t* historyValue);
+    ClockTimeDlg(UINT templateId, Clock clock, const wchar_t* historyValue);
 
     // After the clock has started at Set, before the time is recorded in the history.
     virtual void OnClockStarted(const ClockSetting& setting) = 0;
@@ -28,7 +26,7 @@ protected:
     // Presses Set in, shows the time left until m_tTarget, starts the window timer and puts the panel in its
     // running state.
     void RunClock(std::int64_t now);
-    bool IsClockRunning() const { return m_nState == 1; }
+    bool IsClockRunning() const { return State() == 1; }
 
     void OnSet();
     void OnTimer(UINT_PTR eventId);
@@ -41,6 +39,4 @@ private:
     void Start(const ClockSetting& setting);
     // Returns the remaining seconds it shows.
     std::int64_t ShowRemainingAt(std::int64_t now);
-
-    std::int32_t& m_nState;
 };

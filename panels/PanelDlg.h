@@ -1,19 +1,47 @@
 #pragma once
 // What the four feature panels share: a modeless tool window, created hidden at start-up and owned by the main
-// panel, that Esc or its close box only hides, that ignores Enter, and that lives until the program ends.
+// panel, that Esc or its close box only hides, that ignores Enter, and that lives until the program ends. Each
+// publishes the state of its clock through the application object, and has the Set toggle and four one-digit
+// fields below its time (the time left, or the counter's count).
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/HourgladeApp.h"
 #include "framework/Dialog.h"
 
 class PanelDlg : public CDialog {
 public:
-    explicit PanelDlg(UINT templateId) : CDialog(templateId) {}
+    PanelDlg(UINT templateId, Clock clock) : CDialog(templateId), m_clock(clock) {}
+
+    // Stops the clock and returns the panel to idle, keeping the set time. The main panel is left to the caller:
+    // the exit confirmation resets all four clocks before it follows once.
+    virtual void Reset() = 0;
+
+    CButton m_btnSet;
 
 protected:
     // Takes the panel off the taskbar.
     BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
     void PostNcDestroy() override { delete this; }
+
+    std::int32_t State() const { return theApp.ClockState(m_clock); }
+    void SetState(std::int32_t state, StatusRefresh refresh = StatusRefresh::Now);
+    // Reset, with the main panel following at once.
+    void ReturnToIdle();
+    // After every change of the state.
+    virtual void OnStateChanged() {}
+
+    void ShowDigits(const std::array<std::wstring, 4>& digits);
+    void ClearDigits();
 
     void OnEnter() {}
     void OnHide() { ShowWindow(SW_HIDE); }
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    Clock m_clock;
+    std::array<CStatic, 4> m_stDigits;
 };

@@ -4,7 +4,6 @@
 #include "app/Settings.h"
 #include "app/Texts.h"
 #include "controls/MsgDlg.h"
-#include "mainpanel/MainDlg.h"
 #include "panels/PowerActions.h"
 #include "res/resource.h"
 
@@ -17,7 +16,7 @@ bool IsMode(int mode)
 }
 }  // namespace
 
-ShutdownDlg::ShutdownDlg() : ClockTimeDlg(IDD_SHUTDOWN, theApp.m_nShutdownState, kShutdownHistoryValue) {}
+ShutdownDlg::ShutdownDlg() : ClockTimeDlg(IDD_SHUTDOWN, Clock::Shutdown, kShutdownHistoryValue) {}
 
 void ShutdownDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -61,8 +60,7 @@ void ShutdownDlg::Warn()
 
 void ShutdownDlg::PowerOff()
 {
-    Reset();
-    theApp.m_pMainDlg->RefreshStatus();
+    ReturnToIdle();
     const int mode = m_cbMode.GetCurSel();
     if (IsMode(mode)) CarryOutPowerAction(static_cast<PowerAction>(mode));
 }

@@ -30,15 +30,16 @@ END_MESSAGE_MAP()
 void TimeFieldDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Control(pDX, IDC_HISTORY, m_btnHistory);
-    DDX_Control(pDX, IDC_SET, m_btnSet);
+    PanelDlg::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_DIGIT1, m_btnDigit1);
     DDX_Control(pDX, IDC_DIGIT2, m_btnDigit2);
     DDX_Control(pDX, IDC_DIGIT3, m_btnDigit3);
     DDX_Control(pDX, IDC_DIGIT4, m_btnDigit4);
-    DDX_Control(pDX, IDC_REMAIN1, m_stRemain1);
-    DDX_Control(pDX, IDC_REMAIN2, m_stRemain2);
-    DDX_Control(pDX, IDC_REMAIN3, m_stRemain3);
-    DDX_Control(pDX, IDC_REMAIN4, m_stRemain4);
+}
+
+void TimeFieldDlg::OnStateChanged()
+{
+    m_btnHistory.EnableWindow(State() == 0);
 }
 
 std::array<std::wstring, 4> TimeFieldDlg::DigitTexts() const
@@ -53,19 +54,6 @@ void TimeFieldDlg::SetDigitTexts(const std::array<std::wstring, 4>& texts)
 {
     const auto buttons = DigitButtons();
     for (size_t i = 0; i < texts.size(); ++i) buttons[i]->SetWindowText(texts[i]);
-}
-
-void TimeFieldDlg::ShowRemaining(const std::array<std::wstring, 4>& digits)
-{
-    m_stRemain1.SetWindowText(digits[0]);
-    m_stRemain2.SetWindowText(digits[1]);
-    m_stRemain3.SetWindowText(digits[2]);
-    m_stRemain4.SetWindowText(digits[3]);
-}
-
-void TimeFieldDlg::ClearRemaining()
-{
-    ShowRemaining(AllZeroDigits());
 }
 
 void TimeFieldDlg::AddToHistory(const std::wstring& entry)

@@ -1,7 +1,7 @@
 #pragma once
 // The time field that the alarm, countdown timer and power-off panels share: four digit buttons chosen with the
-// digit picker, the history drop-down, four remaining-time digits and the Set toggle. The panels differ only in
-// the parameters given to the constructor.
+// digit picker or typed, and the history drop-down, which is open to use only while the clock is idle. The panels
+// differ only in the parameters given to the constructor.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -26,33 +26,27 @@ public:
 protected:
     struct Params {
         std::array<int, 4> highestDigits;  // what the digit picker offers for each position
-        const std::int32_t* state;         // the panel's state member; changes are refused unless it is 0
         const wchar_t* historyValue;       // stored value of the history
         PresetRule presetRule;             // which entry PresetFromHistory takes
     };
-    TimeFieldDlg(UINT templateId, const Params& params) : PanelDlg(templateId), m_params(params) {}
+    TimeFieldDlg(UINT templateId, Clock clock, const Params& params) : PanelDlg(templateId, clock), m_params(params) {}
 
     void DoDataExchange(CDataExchange* pDX) override;
+    // The history button is disabled while the clock runs or is paused.
+    void OnStateChanged() override;
 
     // The four digit buttons' texts, in order.
     std::array<std::wstring, 4> DigitTexts() const;
     void SetDigitTexts(const std::array<std::wstring, 4>& texts);
-    void ShowRemaining(const std::array<std::wstring, 4>& digits);
-    void ClearRemaining();
     // Moves an entry to the head of the history and stores the history.
     void AddToHistory(const std::wstring& entry);
     void StoreHistory() const;
 
     CButton m_btnHistory;
-    CButton m_btnSet;
     CButton m_btnDigit1;
     CButton m_btnDigit2;
     CButton m_btnDigit3;
     CButton m_btnDigit4;
-    CStatic m_stRemain1;
-    CStatic m_stRemain2;
-    CStatic m_stRemain3;
-    CStatic m_stRemain4;
 
     void OnDigit1() { ChooseDigit(0); }
     void OnDigit2() { ChooseDigit(1); }
@@ -63,7 +57,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool IsRunning() const { return *m_params.state != 0; }
+    bool IsRunning() const { return State() != 0; }
     // Opens the digit picker below one of the four digit buttons, or refuses while the clock runs.
     void ChooseDigit(size_t position);
     // Writes a typed digit into a digit button and moves on, or refuses it.

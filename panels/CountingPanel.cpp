@@ -1,0 +1,86 @@
+#include "panels/CountingPanel.h"
+
+#include "controls/MsgDlg.h"
+#include "panels/SecondTicks.h"
+#include "panels/TimeFieldDlg.h"
+#include "res/resource.h"
+
+template <class Base> BOOL CountingPanel<Base>::OnInitDialog()
+{
+    Base::OnInitDialog();
+    m_btnStop.EnableWindow(FALSE);
+    return TRUE;
+}
+
+template <class Base> void CountingPanel<Base>::DoDataExchange(CDataExchange* pDX)
+{
+    Base::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_STOP, m_btnStop);
+}
+
+template <class Base> bool CountingPanel<Base>::StartClock()
+{
+    m_uTimerID = StartSecondTicks(this->m_hWnd);
+    return m_uTimerID != 0;
+}
+
+template <class Base> void CountingPanel<Base>::StopClock()
+{
+    StopSecondTicks(this->m_hWnd, m_uTimerID);
+}
+
+template <class Base> bool CountingPanel<Base>::StartCounting()
+{
+    if (!StartClock()) {
+        Reset();
+        ::MessageBeep(MB_OK);
+        return false;
+    }
+    m_btnStop.SetCheck(BST_UNCHECKED);
+    m_btnStop.EnableWindow(TRUE);
+    this->SetState(1);
+    return true;
+}
+
+// A pause keeps the count; a resume that finds no clock keeps the pause, so that the count is not lost.
+template <class Base> void CountingPanel<Base>::OnStop()
+{
+    if (m_btnStop.GetCheck() == BST_CHECKED) {
+        if (this->State() == 1) StopClock();
+        this->SetState(2);
+    } else if (StartClock()) {
+        this->SetState(1);
+    } else {
+        m_btnStop.SetCheck(BST_CHECKED);
+        ::MessageBeep(MB_OK);
+    }
+}
+
+// A tick already on its way when the panel paused, cleared, reset or replaced its clock changes nothing.
+template <class Base> LRESULT CountingPanel<Base>::OnSecondTick(WPARAM clockId, LPARAM)
+{
+    if (clockId != m_uTimerID || this->State() != 1) return 0;
+    if (CountOneSecond()) RunOut();
+    return 0;
+}
+
+// The notice runs its own message loop, in which the other clocks go on ticking and this panel can start again.
+template <class Base> void CountingPanel<Base>::RunOut()
+{
+    this->ReturnToIdle();
+    MsgDlg notice(m_strMessage);
+    notice.DoModal();
+}
+
+template <class Base> void CountingPanel<Base>::Reset()
+{
+    if (this->State() == 1) StopClock();
+    this->SetState(0, StatusRefresh::ByCaller);
+    this->m_btnSet.SetCheck(BST_UNCHECKED);
+    m_btnStop.SetCheck(BST_UNCHECKED);
+    m_btnStop.EnableWindow(FALSE);
+    this->ClearDigits();
+}
+
+template class CountingPanel<TimeFieldDlg>;
+template class CountingPanel<PanelDlg>;
