@@ -15,6 +15,7 @@ add_library(hourglade_ui OBJECT
   framework/Dialog.cpp
   framework/DibSection.cpp
   framework/Registry.cpp
+  framework/Report.cpp
   framework/Wnd.cpp
   app/HourgladeApp.cpp
   app/SingleInstance.cpp
