@@ -103,6 +103,11 @@ void CHourgladeApp::SetClockState(Clock clock, std::int32_t state, StatusRefresh
     if (refresh == StatusRefresh::Now) m_pMainDlg->RefreshStatus();
 }
 
+void CHourgladeApp::ClockTicked()
+{
+    m_pMainDlg->RefreshTip();
+}
+
 int CHourgladeApp::ExitInstance()
 {
     if (m_gdiplusToken) {

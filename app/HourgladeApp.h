@@ -30,6 +30,8 @@ public:
     // icon and its tip follow.
     void SetClockState(Clock clock, std::int32_t state, StatusRefresh refresh = StatusRefresh::Now);
     std::int32_t ClockState(Clock clock) const;
+    // A running clock has ticked: the icon's tip follows the time it shows.
+    void ClockTicked();
 
     CMainDlg* m_pMainDlg = nullptr;
     AlarmDlg* m_pAlarmDlg = nullptr;

@@ -6,8 +6,15 @@ inline constexpr wchar_t kStatusNotSet[] = L"セットされていません。";
 inline constexpr wchar_t kStatusSet[] = L"セットされています。";
 inline constexpr wchar_t kStatusPaused[] = L"セットされていますが、停止してます。";
 
-// Tip of the notification-area icon
+// Tip of the notification-area icon: the program's name, then a line for each clock that is set
 inline constexpr wchar_t kTrayTip[] = L"Hourglade";
+inline constexpr wchar_t kTipAlarm[] = L"アラーム　";
+inline constexpr wchar_t kTipTimer[] = L"タイマー　";
+inline constexpr wchar_t kTipCounter[] = L"カウンター　";
+inline constexpr wchar_t kTipShutdown[] = L"電源の遮断　";
+inline constexpr wchar_t kTipPaused[] = L"（停止中）";
+inline constexpr wchar_t kTipModeOpen[] = L"（";
+inline constexpr wchar_t kTipModeClose[] = L"）";
 
 // Refusals, shown in the error popup; each begins with a space that keeps it off the popup's edge
 inline constexpr wchar_t kRefusalWhileRunning[] = L" 動作中は変更できません。";

@@ -26,6 +26,7 @@ add_library(hourglade_ui OBJECT
   controls/TDropDownDlg.cpp
   mainpanel/ExitDlg.cpp
   mainpanel/MainDlg.cpp
+  mainpanel/TrayIcon.cpp
   panels/AlarmDlg.cpp
   panels/ClockTimeDlg.cpp
   panels/CounterDlg.cpp

@@ -1,5 +1,7 @@
 #include "mainpanel/MainDlg.h"
 
+#include <windowsx.h>
+
 #include "app/HourgladeApp.h"
 #include "app/Texts.h"
 #include "framework/Gdi.h"
@@ -13,23 +15,15 @@
 
 namespace {
 constexpr wchar_t kWebsiteAddress[] = L"http://www.orvane-pellit.jp/Hourglade/index.htm";
+constexpr UINT kTrayIconId = 0;
 
-// Broadcast by the shell when the notification area is created anew, for example after it crashed.
+// Broadcast by the shell when the notification area is created anew: after it crashed, and on some changes of the
+// screen's scale.
 const UINT WM_TASKBARCREATED = ::RegisterWindowMessageW(L"TaskbarCreated");
 
-HICON LoadProgramIcon(UINT id)
-{
-    return ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
-}
-
-// The image of the program's icon drawn for the system's small-icon size (16 pixels at 96 dpi, 20 at 120, 24 at
-// 144), so that neither the shell nor the caption has to shrink the large one. Not shared: its owner destroys it.
-OwnedIcon LoadSmallProgramIcon(UINT id)
-{
-    const int size = ::GetSystemMetrics(SM_CXSMICON);
-    return OwnedIcon(
-        static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0)));
-}
+static_assert(tray_event::kContextMenu == WM_CONTEXTMENU && tray_event::kLeftPress == WM_LBUTTONDOWN &&
+              tray_event::kLeftDoubleClick == WM_LBUTTONDBLCLK && tray_event::kRightPress == WM_RBUTTONDOWN &&
+              tray_event::kSelect == NIN_SELECT && tray_event::kKeySelect == NIN_KEYSELECT);
 
 ClockStates CurrentStates()
 {
@@ -54,11 +48,19 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_COMMAND(ID_QUICK_TIMER5, OnQuickTimer5)
     ON_COMMAND(ID_QUICK_TIMER10, OnQuickTimer10)
     ON_COMMAND(ID_QUICK_COUNTER, OnQuickCounter)
+    ON_MESSAGE(WM_TRAYNOTIFY, OnTrayNotify)
     ON_MESSAGE(WM_TASKBARCREATED, OnTaskbarCreated)
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 // clang-format on
 
-CMainDlg::CMainDlg() : CDialog(IDD_MAIN), m_hIcon(LoadProgramIcon(IDI_IDLE)) {}
+CMainDlg::CMainDlg()
+    : CDialog(IDD_MAIN),
+      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_IDLE))),
+      m_trayIcon(WM_TRAYNOTIFY),
+      m_trayInput(kTrayIconId, ::GetDoubleClickTime())
+{
+}
 
 void CMainDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -72,9 +74,9 @@ BOOL CMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    m_smallIcon = LoadSmallProgramIcon(IDI_IDLE);
+    m_smallIcon = TrayIcon::SmallProgramIcon(IDI_IDLE);
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
-    AddTrayIcon();
+    m_trayIcon.Add(m_hWnd);
     RefreshStatus();
     return TRUE;
 }
@@ -89,83 +91,79 @@ void CMainDlg::RefreshStatus()
         lines[i]->EnableWindow(rules[i].line->enabled);
         lines[i]->SetWindowText(std::wstring(rules[i].line->text));
     }
-    UpdateTrayIcon(IsIconActive(states));
+    m_trayIcon.ShowLook(IsIconActive(states), CurrentTip());
+}
+
+void CMainDlg::RefreshTip()
+{
+    m_trayIcon.ShowTip(CurrentTip());
+}
+
+std::wstring CMainDlg::CurrentTip() const
+{
+    // The main panel is created first, while every clock is idle and the other panels do not exist yet.
+    if (!theApp.m_pShutdownDlg) return kTrayTip;
+    const ShutdownDlg& shutdown = *theApp.m_pShutdownDlg;
+    return TrayTip(CurrentStates(),
+                   {theApp.m_pAlarmDlg->m_tTarget, theApp.m_pTimerDlg->m_nRemain, theApp.m_pCounterDlg->m_nCount,
+                    shutdown.m_tTarget, shutdown.m_cbMode.GetCurSel()});
 }
 
 // The notification-area icon -------------------------------------------------------------------------------
 
-void CMainDlg::AddTrayIcon()
+LRESULT CMainDlg::OnTrayNotify(WPARAM anchor, LPARAM eventAndIcon)
 {
-    m_nid.cbSize = NOTIFYICONDATAW_V3_SIZE;
-    m_nid.hWnd = m_hWnd;
-    m_nid.uID = 0;
-    m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    m_nid.uCallbackMessage = WM_TRAYNOTIFY;
-    m_trayIcon = LoadSmallProgramIcon(IDI_IDLE);
-    m_nid.hIcon = m_trayIcon.Get();
-    wcsncpy_s(m_nid.szTip, kTrayTip, _TRUNCATE);
-    ::Shell_NotifyIconW(NIM_ADD, &m_nid);
+    const TrayCommand command = m_trayInput.OnEvent(LOWORD(eventAndIcon), HIWORD(eventAndIcon), ::GetTickCount());
+    const POINT at{GET_X_LPARAM(anchor), GET_Y_LPARAM(anchor)};
+    switch (command.action) {
+    case TrayAction::MainMenu:
+        TrackTrayMenu(0, at, command.fromKeyboard);
+        break;
+    case TrayAction::QuickMenu:
+        TrackTrayMenu(1, at, command.fromKeyboard);
+        break;
+    case TrayAction::ShowMainPanel:
+        ShowMainPanel();
+        break;
+    case TrayAction::None:
+        break;
+    }
+    return 0;
 }
 
-void CMainDlg::UpdateTrayIcon(bool active)
+// Opens one pop-up of menu 129 at the anchor; a chosen command arrives afterwards as WM_COMMAND.
+void CMainDlg::TrackTrayMenu(int popupIndex, POINT anchor, bool fromKeyboard)
 {
-    OwnedIcon next = LoadSmallProgramIcon(active ? IDI_ACTIVE : IDI_IDLE);
-    m_nid.hIcon = next.Get();
-    ::Shell_NotifyIconW(NIM_MODIFY, &m_nid);
-    // The shell has the new image now; the one it replaced goes, so that handles do not pile up.
-    m_trayIcon = std::move(next);
-}
-
-void CMainDlg::RemoveTrayIcon()
-{
-    ::Shell_NotifyIconW(NIM_DELETE, &m_nid);
+    // Without being the foreground window the panel would not see the menu close when the user clicks
+    // elsewhere.
+    ::SetForegroundWindow(m_hWnd);
+    const LoadedMenu menu(IDR_MAINMENU);
+    // No flag of TrackPopupMenu highlights an item; the first key the menu reads does.
+    if (fromKeyboard) PostMessage(WM_KEYDOWN, VK_DOWN);
+    m_trayInput.MenuOpened();
+    ::TrackPopupMenu(::GetSubMenu(menu.Get(), popupIndex), TPM_RIGHTBUTTON, anchor.x, anchor.y, 0, m_hWnd, nullptr);
+    m_trayInput.MenuClosed();
+    // Makes the menu's end take effect before the next click on the icon.
+    PostMessage(WM_NULL);
+    if (fromKeyboard) m_trayIcon.GiveFocusBack();
 }
 
 LRESULT CMainDlg::OnTaskbarCreated(WPARAM, LPARAM)
 {
     // The new notification area knows nothing of the icon, which is the only way into the program.
-    ::Shell_NotifyIconW(NIM_ADD, &m_nid);
+    m_trayIcon.Add(m_hWnd);
     return 0;
+}
+
+void CMainDlg::OnTimer(UINT_PTR timerId)
+{
+    m_trayIcon.OnTimer(timerId);
 }
 
 void CMainDlg::PostNcDestroy()
 {
-    RemoveTrayIcon();
+    m_trayIcon.Remove();
     delete this;
-}
-
-LRESULT CMainDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_TRAYNOTIFY) {
-        switch (static_cast<UINT>(lParam)) {
-        case WM_LBUTTONDOWN:
-            TrackTrayMenu(0);
-            break;
-        case WM_RBUTTONDOWN:
-            TrackTrayMenu(1);
-            break;
-        case WM_LBUTTONDBLCLK:
-            ShowMainPanel();
-            break;
-        default:
-            break;
-        }
-    }
-    return CDialog::WindowProc(message, wParam, lParam);
-}
-
-// Opens one pop-up of menu 129 at the pointer; a chosen command arrives afterwards as WM_COMMAND.
-void CMainDlg::TrackTrayMenu(int popupIndex)
-{
-    POINT pointer{};
-    ::GetCursorPos(&pointer);
-    // Without being the foreground window the panel would not see the menu close when the user clicks
-    // elsewhere.
-    ::SetForegroundWindow(m_hWnd);
-    const LoadedMenu menu(IDR_MAINMENU);
-    ::TrackPopupMenu(::GetSubMenu(menu.Get(), popupIndex), TPM_RIGHTBUTTON, pointer.x, pointer.y, 0, m_hWnd, nullptr);
-    // Makes the menu's end take effect before the next click on the icon.
-    PostMessage(WM_NULL);
 }
 
 // Commands --------------------------------------------------------------------------------------------------

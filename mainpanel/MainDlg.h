@@ -1,34 +1,36 @@
 #pragma once
-// The main panel: four status lines, the version, and the commands of the menus. It owns the other panels'
-// windows and the notification-area icon, which is the program's way in.
+// The main panel: four status lines, the version, and the commands of the menus that its notification-area icon
+// opens. It owns the other panels' windows.
 #include <windows.h>
-// (after windows.h)
-#include <shellapi.h>
+
+#include <string>
 
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "mainpanel/TrayIcon.h"
+#include "mainpanel/TrayInput.h"
 
-// The icon's callback message; lParam carries the mouse message that happened over the icon.
+// The icon's callback message: the event in the low word of lParam, the icon's id in the high word, and the
+// anchor point (the pointer, or the icon for a key) in wParam.
 inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 100;
 
 class CMainDlg : public CDialog {
 public:
     CMainDlg();
 
-    // Brings the status lines and the icon into line with the four clock states.
+    // Brings the status lines, the icon and its tip into line with the four clocks.
     void RefreshStatus();
+    // Brings the icon's tip into line with the times the clocks show.
+    void RefreshTip();
 
     // The window's large icon (shared), and its small one.
     HICON m_hIcon;
     OwnedIcon m_smallIcon;
-    NOTIFYICONDATAW m_nid{};
-    // The image in m_nid, at the small-icon size; replaced by every update.
-    OwnedIcon m_trayIcon;
+    TrayIcon m_trayIcon;
 
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Removes the icon and deletes the panel, the last thing the program's windows do.
     void PostNcDestroy() override;
 
@@ -47,7 +49,9 @@ protected:
     void OnQuickTimer5();
     void OnQuickTimer10();
     void OnQuickCounter();
+    LRESULT OnTrayNotify(WPARAM anchor, LPARAM eventAndIcon);
     LRESULT OnTaskbarCreated(WPARAM, LPARAM);
+    void OnTimer(UINT_PTR timerId);
 
     CStatic m_stAlarm;
     CStatic m_stTimer;
@@ -57,11 +61,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void AddTrayIcon();
-    void UpdateTrayIcon(bool active);
-    void RemoveTrayIcon();
-    void TrackTrayMenu(int popupIndex);
+    std::wstring CurrentTip() const;
+    void TrackTrayMenu(int popupIndex, POINT anchor, bool fromKeyboard);
     void ShowMainPanel();
     static void ShowInTopmostBand(CWnd& panel);
     static void QuickSetTimer(const std::wstring& minutes);
+
+    TrayInput m_trayInput;
 };

@@ -1,6 +1,8 @@
 #include "mainpanel/MainRules.h"
 
 #include "app/Texts.h"
+#include "panels/ClockTexts.h"
+#include "panels/ClockTime.h"
 #include "res/resource.h"
 
 std::optional<StatusLine> StatusLineOf(int state, ClockKind kind)
@@ -50,4 +52,36 @@ std::vector<MenuItemRule> MenuRules(const ClockStates& states, bool mainShown)
         {ID_QUICK_COUNTER, Kind::Enable, states.counter == 0},
     };
     // clang-format on
+}
+
+namespace {
+
+std::wstring MinutesAndSeconds(int seconds)
+{
+    return TwoDigitText(seconds / 60) + L":" + TwoDigitText(seconds % 60);
+}
+
+// A line of a pausable clock: state 1 counts, state 2 is paused; any other state has no line.
+void AddCountingLine(std::wstring& tip, int state, const wchar_t* name, int seconds)
+{
+    if (state != 1 && state != 2) return;
+    tip.append(L"\n").append(name).append(MinutesAndSeconds(seconds));
+    if (state == 2) tip += kTipPaused;
+}
+
+}  // namespace
+
+std::wstring TrayTip(const ClockStates& states, const TipTimes& times)
+{
+    std::wstring tip = kTrayTip;
+    if (states.alarm == 1) tip.append(L"\n").append(kTipAlarm).append(ClockMinuteText(times.alarmTarget));
+    AddCountingLine(tip, states.timer, kTipTimer, times.timerSeconds);
+    AddCountingLine(tip, states.counter, kTipCounter, times.counterSeconds);
+    if (states.shutdown == 1) {
+        tip.append(L"\n").append(kTipShutdown).append(ClockMinuteText(times.shutdownTarget));
+        if (const std::wstring mode = ShutdownModeOf(times.shutdownMode); !mode.empty())
+            tip.append(kTipModeOpen).append(mode).append(kTipModeClose);
+    }
+    if (tip.size() > kTipLimit) tip.resize(kTipLimit);
+    return tip;
 }

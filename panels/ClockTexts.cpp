@@ -57,12 +57,22 @@ std::wstring AlarmNoticeOf(int hour, int minute)
     return AlarmNoticeOf(TwoDigitText(hour), TwoDigitText(minute));
 }
 
-std::wstring ShutdownWarningOf(int mode)
+namespace {
+std::wstring TextOfMode(const std::array<const wchar_t*, 3>& texts, int mode)
 {
-    constexpr std::array<const wchar_t*, 3> kWarnings{kShutdownWarningShutdown, kShutdownWarningSleep,
-                                                      kShutdownWarningHibernate};
-    if (mode < 0 || mode >= static_cast<int>(kWarnings.size())) {
+    if (mode < 0 || mode >= static_cast<int>(texts.size())) {
         return {};
     }
-    return kWarnings[static_cast<std::size_t>(mode)];
+    return texts[static_cast<std::size_t>(mode)];
+}
+}  // namespace
+
+std::wstring ShutdownWarningOf(int mode)
+{
+    return TextOfMode({kShutdownWarningShutdown, kShutdownWarningSleep, kShutdownWarningHibernate}, mode);
+}
+
+std::wstring ShutdownModeOf(int mode)
+{
+    return TextOfMode({kShutdownModeShutdown, kShutdownModeSleep, kShutdownModeHibernate}, mode);
 }

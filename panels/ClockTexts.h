@@ -36,5 +36,6 @@ ClockSetting ClockSettingOf(const std::array<std::wstring, 4>& digits);
 std::wstring AlarmNoticeOf(std::wstring_view hourText, std::wstring_view minuteText);
 std::wstring AlarmNoticeOf(int hour, int minute);
 
-// The power-off warning for a selector index; empty for an index that names no mode.
+// The power-off warning and the mode's name for a selector index; empty for an index that names no mode.
 std::wstring ShutdownWarningOf(int mode);
+std::wstring ShutdownModeOf(int mode);

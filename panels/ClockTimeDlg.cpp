@@ -69,6 +69,7 @@ void ClockTimeDlg::OnTimer(UINT_PTR eventId)
 {
     if (eventId != m_nTimerID || !IsClockRunning()) return;
     OnClockTick(ShowRemainingAt(CurrentTime()));
+    if (IsClockRunning()) theApp.ClockTicked();
 }
 
 std::int64_t ClockTimeDlg::ShowRemainingAt(std::int64_t now)

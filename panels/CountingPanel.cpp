@@ -60,7 +60,10 @@ template <class Base> void CountingPanel<Base>::OnStop()
 template <class Base> LRESULT CountingPanel<Base>::OnSecondTick(WPARAM clockId, LPARAM)
 {
     if (clockId != m_uTimerID || this->State() != 1) return 0;
-    if (CountOneSecond()) RunOut();
+    if (CountOneSecond())
+        RunOut();
+    else
+        theApp.ClockTicked();
     return 0;
 }
 

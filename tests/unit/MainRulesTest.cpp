@@ -1,5 +1,7 @@
 #include "mainpanel/MainRules.h"
 
+#include "panels/ClockTime.h"
+
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -93,3 +95,41 @@ TEST(MenuRules, ExitIsLeftAsTheMenuHasIt)
     EXPECT_EQ(MenuRules({0, 0, 0, 0}, false).size(), 10u);
     EXPECT_EQ(Shown(MenuRules({0, 0, 0, 0}, false), {ID_MENU_EXIT}), (Row{"none"}));
 }
+
+namespace {
+
+std::int64_t Today(int hour, int minute)
+{
+    return *FromLocalTime({2026, 6, 15, hour, minute, 0});
+}
+
+TEST(TrayTip, NamesTheProgramThenEveryClockThatIsSetWithItsTime)
+{
+    const TipTimes times{Today(7, 30), 3 * 60 + 21, 99 * 60 + 59, Today(23, 5), 2};
+    const struct {
+        ClockStates states;
+        std::wstring_view tip;
+    } cases[] = {
+        {{0, 0, 0, 0}, L"Hourglade"},
+        {{1, 1, 1, 1},
+         L"Hourglade\nアラーム　07:30\nタイマー　03:21\nカウンター　99:59\n電源の遮断　23:05（休止状態）"},
+        {{0, 2, 2, 0}, L"Hourglade\nタイマー　03:21（停止中）\nカウンター　99:59（停止中）"},
+        {{0, 0, 1, 0}, L"Hourglade\nカウンター　99:59"},
+        // States the clocks do not have show nothing.
+        {{2, 7, -1, 2}, L"Hourglade"},
+    };
+    for (const auto& c : cases) {
+        const std::wstring tip = TrayTip(c.states, times);
+        EXPECT_EQ(tip, c.tip);
+        EXPECT_LE(tip.size(), kTipLimit);
+    }
+}
+
+TEST(TrayTip, LeavesOutAModeThatNamesNone)
+{
+    for (const int mode : {-1, 3}) {
+        EXPECT_EQ(TrayTip({0, 0, 0, 1}, {0, 0, 0, Today(0, 0), mode}), L"Hourglade\n電源の遮断　00:00");
+    }
+}
+
+}  // namespace

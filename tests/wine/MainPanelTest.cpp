@@ -63,6 +63,7 @@ struct MenuItem {
     std::wstring text;
     bool checked;
     bool greyed;
+    bool highlighted;
 };
 
 std::vector<MenuItem> ItemsOf(HMENU menu)
@@ -74,7 +75,8 @@ std::vector<MenuItem> ItemsOf(HMENU menu)
         if (state & MF_SEPARATOR) continue;
         wchar_t text[64] = {};
         ::GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
-        items.push_back({id, text, (state & MF_CHECKED) != 0, (state & (MF_GRAYED | MF_DISABLED)) != 0});
+        items.push_back(
+            {id, text, (state & MF_CHECKED) != 0, (state & (MF_GRAYED | MF_DISABLED)) != 0, (state & MF_HILITE) != 0});
     }
     return items;
 }
@@ -134,12 +136,15 @@ protected:
     bool StatusEnabled(int id) { return ::IsWindowEnabled(::GetDlgItem(MainWindow(), id)); }
 
     // Presses a mouse button over the icon with the pointer at (x, y) and returns the menu that opened.
-    OpenedMenu PressIcon(UINT mouseMessage, int x = 300, int y = 200)
+    OpenedMenu PressIcon(UINT mouseMessage, int x = 300, int y = 200) { return SendToIcon(mouseMessage, x, y); }
+
+    // An event of the icon as the shell reports it to an icon of version 4, with its anchor point; returns the menu
+    // that opened, if any.
+    OpenedMenu SendToIcon(UINT event, int x = 300, int y = 200)
     {
         g_opened = {};
-        ::SetCursorPos(x, y);
         const UINT_PTR reader = ::SetTimer(nullptr, 0, 20, &ReadOpenMenu);
-        ::SendMessageW(MainWindow(), WM_TRAYNOTIFY, 0, mouseMessage);
+        ::SendMessageW(MainWindow(), WM_TRAYNOTIFY, MAKEWPARAM(x, y), MAKELPARAM(event, 0));
         ::KillTimer(nullptr, reader);
         // The next press must not find this menu still on its way out.
         for (int i = 0; i < 50 && VisibleMenuWindow(); ++i) PumpMessagesFor(10);
@@ -153,15 +158,18 @@ protected:
 
 TEST_F(MainPanel, AddsItsIconIdleWithTheRecordTheShellExpects)
 {
-    ASSERT_FALSE(m_notifyCalls.empty());
-    const NotifyCall& add = m_notifyCalls.front();
+    ASSERT_GE(m_notifyCalls.size(), 2u);
+    const NotifyCall& add = m_notifyCalls[0];
     EXPECT_EQ(add.message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(add.data.cbSize, 968u);
+    EXPECT_EQ(add.data.cbSize, 976u);
     EXPECT_EQ(add.data.hWnd, MainWindow());
     EXPECT_EQ(add.data.uID, 0u);
-    EXPECT_EQ(add.data.uFlags, 7u);
+    EXPECT_EQ(add.data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
     EXPECT_EQ(add.data.uCallbackMessage, 1124u);
     EXPECT_STREQ(add.data.szTip, L"Hourglade");
+    // Version 4: the callback carries the anchor point, and keys on the icon arrive as keys.
+    EXPECT_EQ(m_notifyCalls[1].message, static_cast<DWORD>(NIM_SETVERSION));
+    EXPECT_EQ(m_notifyCalls[1].data.uVersion, static_cast<UINT>(NOTIFYICON_VERSION_4));
     // Start-up refreshes the status once, which leaves the idle icon.
     EXPECT_EQ(m_notifyCalls.back().message, static_cast<DWORD>(NIM_MODIFY));
     EXPECT_EQ(LookOf(m_notifyCalls.back().data.hIcon), (IconLook{SmallIconSize(), false}));
@@ -211,8 +219,8 @@ TEST_F(MainPanel, TheIconIsActiveOnlyWhileAClockRunsOrWaits)
         EXPECT_EQ(LookOf(m_notifyCalls[0].data.hIcon).active, c.icon == IDI_ACTIVE)
             << c.alarm << c.timer << c.counter << c.shutdown;
         // The rest of the record goes with every update unchanged.
-        EXPECT_EQ(m_notifyCalls[0].data.uFlags, 7u);
-        EXPECT_STREQ(m_notifyCalls[0].data.szTip, L"Hourglade");
+        EXPECT_EQ(m_notifyCalls[0].data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
+        EXPECT_EQ(m_notifyCalls[0].data.uCallbackMessage, 1124u);
     }
 }
 
@@ -245,7 +253,7 @@ TEST_F(MainPanel, ReplacedIconsAreDestroyedSoObjectCountsStayFlat)
     std::set<HICON> handedOut;
     for (const NotifyCall& call : m_notifyCalls) handedOut.insert(call.data.hIcon);
     ASSERT_GE(handedOut.size(), 2u);
-    for (const HICON icon : handedOut) EXPECT_EQ(LookOf(icon).size != 0, icon == Main().m_trayIcon.Get()) << icon;
+    for (const HICON icon : handedOut) EXPECT_EQ(LookOf(icon).size != 0, icon == Main().m_trayIcon.Image()) << icon;
     // The count sees icons that are not destroyed: each holds at least one bitmap.
     std::vector<OwnedIcon> kept;
     for (int i = 0; i < 10; ++i) {
@@ -363,12 +371,52 @@ TEST_F(MainPanel, DoubleClickShowsThePanelAndEscHidesIt)
     EXPECT_FALSE(theApp.m_bMainShown);
 }
 
-TEST_F(MainPanel, OtherMouseMessagesOverTheIconDoNothing)
+// What the shell sends after each click belongs to it and opens nothing more.
+TEST_F(MainPanel, ClicksOpenTheirMenuOnceAtTheAnchor)
 {
-    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_RBUTTONDBLCLK}) {
+    for (const UINT press : {WM_LBUTTONDOWN, WM_RBUTTONDOWN}) {
+        const OpenedMenu menu = SendToIcon(press, 250, 180);
+        EXPECT_EQ(menu.items.size(), press == WM_LBUTTONDOWN ? 6u : 5u);
+        EXPECT_EQ(menu.place.left, 250);
+        EXPECT_EQ(menu.place.top, 180);
+        EXPECT_FALSE(menu.items.front().highlighted);
+        for (const UINT after : {press + 1, press == WM_LBUTTONDOWN ? UINT{NIN_SELECT} : UINT{WM_CONTEXTMENU}})
+            EXPECT_TRUE(SendToIcon(after).items.empty()) << press << " then " << after;
+    }
+    EXPECT_EQ(NotifyIconSpy::CountOf(NIM_SETFOCUS), 0);
+}
+
+// Enter or Space (reported twice for one press), Shift+F10 or the menu key: the menu opens at the icon with its
+// first item highlighted, and the keyboard focus goes back to the notification area afterwards.
+TEST_F(MainPanel, KeysOnTheIconOpenTheMenusOnceWithTheFirstItemHighlighted)
+{
+    const struct {
+        UINT event;
+        size_t items;
+    } keys[] = {{NIN_KEYSELECT, 6}, {WM_CONTEXTMENU, 5}};
+    for (const auto& key : keys) {
+        const OpenedMenu menu = SendToIcon(key.event, 400, 300);
+        ASSERT_EQ(menu.items.size(), key.items);
+        EXPECT_EQ(menu.place.left, 400);
+        EXPECT_EQ(menu.place.top, 300);
+        EXPECT_TRUE(menu.items.front().highlighted);
+        EXPECT_EQ(m_notifyCalls.back().message, static_cast<DWORD>(NIM_SETFOCUS));
+        EXPECT_TRUE(SendToIcon(key.event).items.empty()) << "the second report of one key press opened a menu";
+        PumpMessagesFor(::GetDoubleClickTime() + 50);
+    }
+    EXPECT_EQ(NotifyIconSpy::CountOf(NIM_SETFOCUS), 2);
+}
+
+// Also events of another icon, the shell's other notices, and garbage.
+TEST_F(MainPanel, OtherMessagesOverTheIconDoNothing)
+{
+    for (LPARAM message : std::initializer_list<LPARAM>{WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONDOWN,
+                                                        WM_RBUTTONDBLCLK, NIN_SELECT, NIN_POPUPOPEN, NIN_POPUPCLOSE,
+                                                        NIN_BALLOONUSERCLICK, MAKELPARAM(WM_LBUTTONDOWN, 1),
+                                                        MAKELPARAM(NIN_KEYSELECT, 0xFFFF), 0, -1, 0x7FFF'0000}) {
         g_opened = {};
         const UINT_PTR reader = ::SetTimer(nullptr, 0, 20, &ReadOpenMenu);
-        ::SendMessageW(MainWindow(), WM_TRAYNOTIFY, 0, message);
+        ::SendMessageW(MainWindow(), WM_TRAYNOTIFY, static_cast<WPARAM>(-1), message);
         PumpMessagesFor(60);
         ::KillTimer(nullptr, reader);
         EXPECT_TRUE(g_opened.items.empty()) << message;
@@ -409,12 +457,14 @@ TEST_F(MainPanel, AddsTheIconAgainWhenTheNotificationAreaIsCreatedAnew)
     SetStates(0, 0, 1, 0);
     m_notifyCalls.clear();
     ::SendMessageW(MainWindow(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    ASSERT_EQ(m_notifyCalls.size(), 1u);
+    ASSERT_EQ(m_notifyCalls.size(), 2u);
     EXPECT_EQ(m_notifyCalls[0].message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(m_notifyCalls[0].data.hIcon, Main().m_trayIcon.Get());
+    EXPECT_EQ(m_notifyCalls[0].data.hIcon, Main().m_trayIcon.Image());
     EXPECT_TRUE(LookOf(m_notifyCalls[0].data.hIcon).active);
     EXPECT_EQ(m_notifyCalls[0].data.hWnd, MainWindow());
     EXPECT_EQ(m_notifyCalls[0].data.uCallbackMessage, static_cast<UINT>(WM_TRAYNOTIFY));
+    EXPECT_STREQ(m_notifyCalls[0].data.szTip, L"Hourglade\nカウンター　00:00");
+    EXPECT_EQ(m_notifyCalls[1].message, static_cast<DWORD>(NIM_SETVERSION));
 }
 
 TEST_F(MainPanel, RemovesTheIconWhenItsWindowIsDestroyed)

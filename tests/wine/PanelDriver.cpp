@@ -81,7 +81,7 @@ IconLook LookOf(HICON icon)
 
 bool IsIconActive()
 {
-    return LookOf(theApp.m_pMainDlg->m_nid.hIcon).active;
+    return LookOf(theApp.m_pMainDlg->m_trayIcon.Image()).active;
 }
 
 bool IsTopmost(HWND window)
