@@ -24,6 +24,8 @@ inline constexpr wchar_t kRefusalNoTime[] = L" 時間を設定して下さい。
 inline constexpr wchar_t kWebsiteUnavailable[] = L"ウェブサイトが開けません。";
 
 inline constexpr wchar_t kCounterOverflowNotice[] = L"カウンター：　オーバーフローしました。";
+// A power-off whose time passed while the computer slept, or the clock jumped past it, is called off.
+inline constexpr wchar_t kShutdownSkippedNotice[] = L"電源の遮断：　時刻を過ぎていたので中止。";
 
 // The timer's notice: head, minute digits, kTimerNoticeMinutes, second digits, kTimerNoticeSeconds
 inline constexpr wchar_t kTimerNoticeHead[] = L"タイマー：　";

@@ -51,6 +51,8 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_MESSAGE(WM_TRAYNOTIFY, OnTrayNotify)
     ON_MESSAGE(WM_TASKBARCREATED, OnTaskbarCreated)
     ON_WM_TIMER()
+    ON_MESSAGE(WM_POWERBROADCAST, OnPowerBroadcast)
+    ON_MESSAGE(WM_TIMECHANGE, OnTimeChange)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -164,6 +166,21 @@ void CMainDlg::PostNcDestroy()
 {
     m_trayIcon.Remove();
     delete this;
+}
+
+// Sleep, resume and clock changes -------------------------------------------------------------------------
+
+// A power-off must not act on a target that passed while the computer slept or the clock jumped.
+LRESULT CMainDlg::OnPowerBroadcast(WPARAM event, LPARAM)
+{
+    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) theApp.m_pShutdownDlg->NoteClockDisturbed();
+    return TRUE;
+}
+
+LRESULT CMainDlg::OnTimeChange(WPARAM, LPARAM)
+{
+    theApp.m_pShutdownDlg->NoteClockDisturbed();
+    return 0;
 }
 
 // Commands --------------------------------------------------------------------------------------------------

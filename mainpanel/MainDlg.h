@@ -1,6 +1,7 @@
 #pragma once
 // The main panel: four status lines, the version, and the commands of the menus that its notification-area icon
-// opens. It owns the other panels' windows.
+// opens. It owns the other panels' windows, and it is the window that the system tells of sleep and resume and of
+// clock changes.
 #include <windows.h>
 
 #include <string>
@@ -52,6 +53,8 @@ protected:
     LRESULT OnTrayNotify(WPARAM anchor, LPARAM eventAndIcon);
     LRESULT OnTaskbarCreated(WPARAM, LPARAM);
     void OnTimer(UINT_PTR timerId);
+    LRESULT OnPowerBroadcast(WPARAM event, LPARAM);
+    LRESULT OnTimeChange(WPARAM, LPARAM);
 
     CStatic m_stAlarm;
     CStatic m_stTimer;

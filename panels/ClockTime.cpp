@@ -115,6 +115,13 @@ std::int64_t RemainingSeconds(std::int64_t target, std::int64_t now)
     return target - now + second;
 }
 
+bool IsPassedUnseen(std::int64_t secs, std::int64_t previousTick, std::int64_t now, bool disturbed)
+{
+    constexpr std::int64_t kMinute = 60;
+    constexpr std::int64_t kLongestTickGap = 90;
+    return disturbed || secs <= -kMinute || now < previousTick || now - previousTick > kLongestTickGap;
+}
+
 std::array<std::wstring, 4> RemainingDigits(std::int64_t secs)
 {
     const auto hours = static_cast<int>(secs / 3600 - 24 * (secs / 86400));

@@ -30,6 +30,12 @@ std::optional<std::int64_t> TargetOfClockTime(std::int64_t now, int hour, int mi
 // The distance from the current clock minute to the target, in seconds.
 std::int64_t RemainingSeconds(std::int64_t target, std::int64_t now);
 
+// Whether a power-off that finds its target reached (secs <= 0) must be called off instead of carried out, because
+// the time passed while nobody could see it coming: the target minute is over (a whole minute went by without a
+// tick), the wall clock went back or leapt more than 90 s since the previous tick, or the system resumed from
+// sleep or the clock was changed in between (disturbed).
+bool IsPassedUnseen(std::int64_t secs, std::int64_t previousTick, std::int64_t now, bool disturbed);
+
 // The four remaining-time digits: hour tens and units (hours modulo 24), minute tens and units.
 std::array<std::wstring, 4> RemainingDigits(std::int64_t secs);
 

@@ -1,9 +1,11 @@
 #include "panels/ShutdownDlg.h"
 
+#include "app/Clock.h"
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
 #include "app/Texts.h"
 #include "controls/MsgDlg.h"
+#include "panels/ClockTime.h"
 #include "panels/PowerActions.h"
 #include "res/resource.h"
 
@@ -38,11 +40,21 @@ void ShutdownDlg::OnClockStarted(const ClockSetting&)
 {
     m_bWarned = false;
     ++m_nSetting;
+    m_tPreviousTick = CurrentTime();
+    m_bDisturbed = false;
 }
 
 // The mode is read at the warning and again at the action, so a change in between counts for the action.
 void ShutdownDlg::OnClockTick(std::int64_t secs)
 {
+    const std::int64_t now = CurrentTime();
+    const bool passedUnseen = secs <= 0 && IsPassedUnseen(secs, m_tPreviousTick, now, m_bDisturbed);
+    m_tPreviousTick = now;
+    m_bDisturbed = false;
+    if (passedUnseen) {
+        CallOff();
+        return;
+    }
     const unsigned setting = m_nSetting;
     if (secs <= kWarningSeconds && !m_bWarned) Warn();
     // The warning runs its own message loop: meanwhile a later tick may have powered off already, or the user
@@ -63,4 +75,12 @@ void ShutdownDlg::PowerOff()
     ReturnToIdle();
     const int mode = m_cbMode.GetCurSel();
     if (IsMode(mode)) CarryOutPowerAction(static_cast<PowerAction>(mode));
+}
+
+// Shutting down, or putting to sleep, a computer that has just woken up would cost its user their work.
+void ShutdownDlg::CallOff()
+{
+    ReturnToIdle();
+    MsgDlg notice(kShutdownSkippedNotice);
+    notice.DoModal();
 }

@@ -8,6 +8,10 @@ class ShutdownDlg : public ClockTimeDlg {
 public:
     ShutdownDlg();
 
+    // The system resumed from sleep or hibernation, or the clock was changed: the next tick may find the target
+    // passed while nobody saw it coming, and then calls the power-off off.
+    void NoteClockDisturbed() { m_bDisturbed = true; }
+
     // The warning has been shown for the current setting.
     bool m_bWarned = false;
     // The kind of action, by item index: shut down, sleep, hibernate.
@@ -22,7 +26,11 @@ protected:
 private:
     void Warn();
     void PowerOff();
+    void CallOff();
 
     // Counts the settings, so that a tick that waited for the warning can tell whether its setting still holds.
     unsigned m_nSetting = 0;
+    // The wall clock at the previous tick, or at Set before the first one.
+    std::int64_t m_tPreviousTick = 0;
+    bool m_bDisturbed = false;
 };

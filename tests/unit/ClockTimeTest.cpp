@@ -177,3 +177,28 @@ TEST_F(ClockTime, FarAheadOfUtc)
     EXPECT_EQ(RemainingSeconds(now + 90, now), 120);
     EXPECT_EQ(FormatTargetText(now + 90), L"20260512100200");
 }
+
+namespace {
+
+TEST(IsPassedUnseen, OnlyATargetReachedInTimeAndSeenComingMayAct)
+{
+    const std::int64_t now = 1781514000;
+    const struct {
+        std::int64_t secs, previousTick;
+        bool disturbed, passedUnseen;
+    } cases[] = {
+        {0, now - 1, false, false},      // the first tick of the target minute
+        {-59, now - 1, false, false},    // a late tick, still within the target minute
+        {-60, now - 1, false, true},     // a whole minute without a tick
+        {-36000, now - 1, false, true},  // woken the next morning
+        {0, now - 90, false, false},     // a slow tick
+        {0, now - 91, false, true},      // the clock leapt forward past the target
+        {0, now + 1, false, true},       // the clock went back
+        {0, now - 1, true, true},        // resumed from sleep or the clock was changed
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsPassedUnseen(c.secs, c.previousTick, now, c.disturbed), c.passedUnseen)
+            << c.secs << " " << now - c.previousTick << " " << c.disturbed;
+}
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
 #include "app/Texts.h"
+#include "mainpanel/MainDlg.h"
 #include "panels/ShutdownDlg.h"
 #include "res/resource.h"
 #include "tests/wine/ClockPanelHarness.h"
@@ -186,6 +187,74 @@ TEST_F(PowerOff, ATickThatWaitedForTheWarningActsOnlyIfItsSettingStillHolds)
         if (theApp.m_nShutdownState != 0) Click(PowerOffPanel(), IDC_SET);
     }
     EXPECT_EQ(Watcher().SeenCount(), 3);
+}
+
+// A notice, not a warning, says that the power-off was called off; the panel and the main panel are idle.
+PopupWatcher::Action CalledOff()
+{
+    return [](HWND notice) {
+        EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), L"電源の遮断：　時刻を過ぎていたので中止。");
+        EXPECT_EQ(theApp.m_nShutdownState, 0);
+        EXPECT_EQ(StatusLine(IDC_STATUS_SHUTDOWN), kStatusNotSet);
+        EXPECT_FALSE(IsIconActive());
+        EndPopup(notice, 0);
+    };
+}
+
+// The computer slept, or the clock jumped, across the target: the first tick after finds it passed unseen.
+TEST_F(PowerOff, ATargetThatPassedWhileNobodySawItComingIsCalledOff)
+{
+    const HWND main = theApp.m_pMainDlg->m_hWnd;
+    const struct {
+        const char* how;
+        std::int64_t lastTickBefore, firstTickAfter;
+        UINT message;
+        WPARAM event;
+    } cases[] = {
+        {"woken the next morning", At(10, 1, 0), Tomorrow(8, 0), 0, 0},
+        {"the clock set forward past the target", At(10, 5, 0), At(10, 10, 0), 0, 0},
+        {"a gap of more than 90 s", At(10, 8, 29), At(10, 10, 0), 0, 0},
+        {"resumed from sleep", At(10, 9, 59), At(10, 10, 0), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC},
+        {"resumed by the user", At(10, 9, 59), At(10, 10, 0), WM_POWERBROADCAST, PBT_APMRESUMESUSPEND},
+        {"the clock changed", At(10, 9, 59), At(10, 10, 0), WM_TIMECHANGE, 0},
+    };
+    int seen = 0;
+    for (const auto& c : cases) {
+        power_recorder::Clear();
+        fake_clock::Set(At(10, 0, 30));
+        SetPowerOff({L"1", L"0", L"1", L"0"});
+        fake_clock::Set(c.lastTickBefore);
+        // From three minutes before, the last tick warned as ever.
+        const bool warned = c.lastTickBefore >= At(10, 7, 0);
+        if (warned) Watcher().Then(Warning(kShutdownWarningShutdown));
+        TickPowerOff();
+        if (c.message) ::SendMessageW(main, c.message, c.event, 0);
+        fake_clock::Set(c.firstTickAfter);
+        Watcher().Then(CalledOff());
+        TickPowerOff();
+        seen += warned ? 2 : 1;
+        EXPECT_EQ(Watcher().SeenCount(), seen) << c.how;
+        EXPECT_TRUE(power_recorder::Actions().empty()) << c.how;
+        EXPECT_FALSE(IsPressedIn(PowerOffPanel(), IDC_SET)) << c.how;
+    }
+}
+
+// A resume or clock change counts for the next tick only; one that finds the target ahead cancels nothing.
+TEST_F(PowerOff, AResumeBeforeTheTargetChangesNothing)
+{
+    fake_clock::Set(At(10, 0, 30));
+    SetPowerOff({L"1", L"0", L"1", L"0"});
+    ::SendMessageW(theApp.m_pMainDlg->m_hWnd, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    fake_clock::Set(At(10, 5, 0));
+    TickPowerOff();
+    EXPECT_EQ(theApp.m_nShutdownState, 1);
+    Watcher().Then(Warning(kShutdownWarningShutdown));
+    for (const auto now : {At(10, 7, 0), At(10, 8, 0), At(10, 9, 0), At(10, 10, 0)}) {
+        fake_clock::Set(now);
+        TickPowerOff();
+    }
+    EXPECT_EQ(Watcher().SeenCount(), 1);
+    EXPECT_EQ(power_recorder::Actions(), (Actions{PowerAction::Shutdown}));
 }
 
 }  // namespace
