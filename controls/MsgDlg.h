@@ -9,6 +9,9 @@
 
 class MsgDlg : public CDialog {
 public:
+    // DoModal's result when the user closed the notice; a notice ended with the program's loop gives -1.
+    static constexpr int kClosed = 0;
+
     explicit MsgDlg(const std::wstring& text);
 
     std::wstring m_strText;
@@ -19,7 +22,7 @@ protected:
     BOOL OnInitDialog() override;
 
     void OnEnter() {}
-    void OnClose() { EndDialog(0); }
+    void OnClose() { EndDialog(kClosed); }
 
     DECLARE_MESSAGE_MAP()
 

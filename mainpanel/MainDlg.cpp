@@ -5,6 +5,7 @@
 #include "app/HourgladeApp.h"
 #include "app/Texts.h"
 #include "framework/Gdi.h"
+#include "framework/Report.h"
 #include "mainpanel/ExitDlg.h"
 #include "mainpanel/MainRules.h"
 #include "panels/AlarmDlg.h"
@@ -53,6 +54,8 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_TIMER()
     ON_MESSAGE(WM_POWERBROADCAST, OnPowerBroadcast)
     ON_MESSAGE(WM_TIMECHANGE, OnTimeChange)
+    ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
+    ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -79,6 +82,7 @@ BOOL CMainDlg::OnInitDialog()
     m_smallIcon = TrayIcon::SmallProgramIcon(IDI_IDLE);
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
     m_trayIcon.Add(m_hWnd);
+    RegisterForRestart();
     RefreshStatus();
     return TRUE;
 }
@@ -168,7 +172,7 @@ void CMainDlg::PostNcDestroy()
     delete this;
 }
 
-// Sleep, resume and clock changes -------------------------------------------------------------------------
+// Sleep, resume, clock changes and the end of the session ---------------------------------------------------
 
 // A power-off must not act on a target that passed while the computer slept or the clock jumped.
 LRESULT CMainDlg::OnPowerBroadcast(WPARAM event, LPARAM)
@@ -180,6 +184,34 @@ LRESULT CMainDlg::OnPowerBroadcast(WPARAM event, LPARAM)
 LRESULT CMainDlg::OnTimeChange(WPARAM, LPARAM)
 {
     theApp.m_pShutdownDlg->NoteClockDisturbed();
+    return 0;
+}
+
+// Once the program is registered, the Restart Manager starts it again after an installer or updater closed it.
+void CMainDlg::RegisterForRestart()
+{
+    if (FAILED(::RegisterApplicationRestart(nullptr, RESTART_NO_CRASH | RESTART_NO_HANG | RESTART_NO_REBOOT)))
+        ReportFailure(L"Registering for a restart after updates", Failure::Handled);
+}
+
+// At a real sign-out or shutdown Windows would otherwise start the program again at the next sign-in on its own,
+// beside the Startup shortcut, and even for a user who chose to have none.
+LRESULT CMainDlg::OnQueryEndSession(WPARAM, LPARAM reasons)
+{
+    if (!(reasons & ENDSESSION_CLOSEAPP)) ::UnregisterApplicationRestart();
+    return TRUE;
+}
+
+// The program ends with the session, or when an installer closes it, and leaves every clock and stored value as
+// it is: a set alarm comes back at the next start. Open popups end with their loops; no window is destroyed.
+LRESULT CMainDlg::OnEndSession(WPARAM ending, LPARAM)
+{
+    if (!ending) {
+        RegisterForRestart();
+        return 0;
+    }
+    m_trayIcon.Remove();
+    ::PostQuitMessage(0);
     return 0;
 }
 

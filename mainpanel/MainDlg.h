@@ -1,7 +1,7 @@
 #pragma once
 // The main panel: four status lines, the version, and the commands of the menus that its notification-area icon
-// opens. It owns the other panels' windows, and it is the window that the system tells of sleep and resume and of
-// clock changes.
+// opens. It owns the other panels' windows, and it is the window that the system tells of sleep and resume, clock
+// changes and the end of the session.
 #include <windows.h>
 
 #include <string>
@@ -55,6 +55,8 @@ protected:
     void OnTimer(UINT_PTR timerId);
     LRESULT OnPowerBroadcast(WPARAM event, LPARAM);
     LRESULT OnTimeChange(WPARAM, LPARAM);
+    LRESULT OnQueryEndSession(WPARAM, LPARAM reasons);
+    LRESULT OnEndSession(WPARAM ending, LPARAM);
 
     CStatic m_stAlarm;
     CStatic m_stTimer;
@@ -69,6 +71,7 @@ private:
     void ShowMainPanel();
     static void ShowInTopmostBand(CWnd& panel);
     static void QuickSetTimer(const std::wstring& minutes);
+    static void RegisterForRestart();
 
     TrayInput m_trayInput;
 };

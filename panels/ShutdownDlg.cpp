@@ -56,18 +56,18 @@ void ShutdownDlg::OnClockTick(std::int64_t secs)
         return;
     }
     const unsigned setting = m_nSetting;
-    if (secs <= kWarningSeconds && !m_bWarned) Warn();
+    if (secs <= kWarningSeconds && !m_bWarned && !Warn()) return;
     // The warning runs its own message loop: meanwhile a later tick may have powered off already, or the user
     // may have cancelled or set a new time.
     if (secs <= 0 && IsClockRunning() && m_nSetting == setting) PowerOff();
 }
 
-void ShutdownDlg::Warn()
+bool ShutdownDlg::Warn()
 {
     // Set first, so that the ticks handled while the warning is open show no second one.
     m_bWarned = true;
     MsgDlg warning(ShutdownWarningOf(m_cbMode.GetCurSel()));
-    warning.DoModal();
+    return warning.DoModal() == MsgDlg::kClosed;
 }
 
 void ShutdownDlg::PowerOff()

@@ -24,7 +24,8 @@ protected:
     void OnClockTick(std::int64_t secs) override;
 
 private:
-    void Warn();
+    // False when the warning did not close as the user closes it: the session ended meanwhile.
+    bool Warn();
     void PowerOff();
     void CallOff();
 
