@@ -3,6 +3,7 @@
 #include <gdiplus.h>
 
 #include "app/History.h"
+#include "app/Language.h"
 #include "app/Settings.h"
 #include "framework/Gdi.h"
 #include "mainpanel/MainDlg.h"
@@ -66,6 +67,7 @@ BOOL CHourgladeApp::InitInstance()
     }
 
     SetRegistryKey(kRegistryCompany);
+    m_texts = LoadTexts(kJapanese);
 
     m_pMainDlg = new CMainDlg();
     m_pMainWnd = m_pMainDlg;

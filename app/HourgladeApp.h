@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/SingleInstance.h"
+#include "app/Texts.h"
 #include "framework/App.h"
 
 class CMainDlg;
@@ -33,6 +34,10 @@ public:
     // A running clock has ticked: the icon's tip follows the time it shows.
     void ClockTicked();
 
+    // The texts of the code in the language the windows show.
+    const TextTable& Texts() const { return m_texts; }
+    const std::wstring& Text(TextId id) const { return m_texts[id]; }
+
     CMainDlg* m_pMainDlg = nullptr;
     AlarmDlg* m_pAlarmDlg = nullptr;
     TimerDlg* m_pTimerDlg = nullptr;
@@ -56,6 +61,7 @@ private:
     void LoadStoredValues();
 
     SingleInstance m_singleInstance;
+    TextTable m_texts;
 };
 
 extern CHourgladeApp theApp;

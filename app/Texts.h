@@ -1,46 +1,32 @@
 #pragma once
-// The fixed texts the program shows from its code; the dialog templates hold the rest.
+// The texts the code shows, by the ids of the list in res/texts.h, in the language the program runs in.
+#include <map>
+#include <string>
+#include <string_view>
 
-// Status lines of the main panel
-inline constexpr wchar_t kStatusNotSet[] = L"セットされていません。";
-inline constexpr wchar_t kStatusSet[] = L"セットされています。";
-inline constexpr wchar_t kStatusPaused[] = L"セットされていますが、停止してます。";
+#include "res/texts.h"
 
-// Tip of the notification-area icon: the program's name, then a line for each clock that is set
-inline constexpr wchar_t kTrayTip[] = L"Hourglade";
-inline constexpr wchar_t kTipAlarm[] = L"アラーム　";
-inline constexpr wchar_t kTipTimer[] = L"タイマー　";
-inline constexpr wchar_t kTipCounter[] = L"カウンター　";
-inline constexpr wchar_t kTipShutdown[] = L"電源の遮断　";
-inline constexpr wchar_t kTipPaused[] = L"（停止中）";
-inline constexpr wchar_t kTipModeOpen[] = L"（";
-inline constexpr wchar_t kTipModeClose[] = L"）";
+enum class TextId : unsigned {
+#define HG_TEXT_ID(name, number) name = (number),
+    HG_STRINGS(HG_TEXT_ID)
+#undef HG_TEXT_ID
+};
 
-// Refusals, shown in the error popup; each begins with a space that keeps it off the popup's edge
-inline constexpr wchar_t kRefusalWhileRunning[] = L" 動作中は変更できません。";
-inline constexpr wchar_t kRefusalHourAbove23[] = L" 時は 23 以下を設定して下さい。";
-inline constexpr wchar_t kRefusalNoTime[] = L" 時間を設定して下さい。";
+// Every id of the list, in its order.
+inline constexpr TextId kAllTextIds[] = {
+#define HG_TEXT_ID(name, number) TextId::name,
+    HG_STRINGS(HG_TEXT_ID)
+#undef HG_TEXT_ID
+};
 
-inline constexpr wchar_t kWebsiteUnavailable[] = L"ウェブサイトが開けません。";
+class TextTable {
+public:
+    void Set(TextId id, std::wstring text) { m_texts[id] = std::move(text); }
+    // The text of an id; empty when the table has none.
+    const std::wstring& operator[](TextId id) const;
+    // The text with "%1" and "%2" replaced by the values given.
+    std::wstring Format(TextId id, std::wstring_view first, std::wstring_view second = {}) const;
 
-inline constexpr wchar_t kCounterOverflowNotice[] = L"カウンター：　オーバーフローしました。";
-// A power-off whose time passed while the computer slept, or the clock jumped past it, is called off.
-inline constexpr wchar_t kShutdownSkippedNotice[] = L"電源の遮断：　時刻を過ぎていたので中止。";
-
-// The timer's notice: head, minute digits, kTimerNoticeMinutes, second digits, kTimerNoticeSeconds
-inline constexpr wchar_t kTimerNoticeHead[] = L"タイマー：　";
-inline constexpr wchar_t kTimerNoticeMinutes[] = L" 分 ";
-inline constexpr wchar_t kTimerNoticeSeconds[] = L" 秒 経過しました。";
-
-// The alarm's notice: head, hour digits, kAlarmNoticeHours, minute digits, kAlarmNoticeMinutes
-inline constexpr wchar_t kAlarmNoticeHead[] = L"アラーム：　　";
-inline constexpr wchar_t kAlarmNoticeHours[] = L" 時 ";
-inline constexpr wchar_t kAlarmNoticeMinutes[] = L" 分 です。";
-
-// Power-off modes, in the order of the selector's items, and their warnings three minutes before
-inline constexpr wchar_t kShutdownModeShutdown[] = L"シャットダウン";
-inline constexpr wchar_t kShutdownModeSleep[] = L"スリープ";
-inline constexpr wchar_t kShutdownModeHibernate[] = L"休止状態";
-inline constexpr wchar_t kShutdownWarningShutdown[] = L"　　3 分以内に電源を遮断します。";
-inline constexpr wchar_t kShutdownWarningSleep[] = L"　　3 分以内にスリープします。";
-inline constexpr wchar_t kShutdownWarningHibernate[] = L"　　3 分以内に休止状態に入ります。";
+private:
+    std::map<TextId, std::wstring> m_texts;
+};

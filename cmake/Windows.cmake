@@ -18,6 +18,7 @@ add_library(hourglade_ui OBJECT
   framework/Report.cpp
   framework/Wnd.cpp
   app/HourgladeApp.cpp
+  app/Language.cpp
   app/SingleInstance.cpp
   controls/ErrDlg.cpp
   controls/MsgDlg.cpp

@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include "app/HourgladeApp.h"
-#include "app/Texts.h"
 #include "framework/Gdi.h"
 #include "framework/Report.h"
 #include "mainpanel/ExitDlg.h"
@@ -81,7 +80,7 @@ BOOL CMainDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     m_smallIcon = TrayIcon::SmallProgramIcon(IDI_IDLE);
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
-    m_trayIcon.Add(m_hWnd);
+    m_trayIcon.Add(m_hWnd, CurrentTip());
     RegisterForRestart();
     RefreshStatus();
     return TRUE;
@@ -95,7 +94,7 @@ void CMainDlg::RefreshStatus()
     for (size_t i = 0; i < rules.size(); ++i) {
         if (!rules[i].line) continue;
         lines[i]->EnableWindow(rules[i].line->enabled);
-        lines[i]->SetWindowText(std::wstring(rules[i].line->text));
+        lines[i]->SetWindowText(theApp.Text(rules[i].line->text));
     }
     m_trayIcon.ShowLook(IsIconActive(states), CurrentTip());
 }
@@ -108,11 +107,11 @@ void CMainDlg::RefreshTip()
 std::wstring CMainDlg::CurrentTip() const
 {
     // The main panel is created first, while every clock is idle and the other panels do not exist yet.
-    if (!theApp.m_pShutdownDlg) return kTrayTip;
+    if (!theApp.m_pShutdownDlg) return theApp.Text(TextId::ProgramName);
     const ShutdownDlg& shutdown = *theApp.m_pShutdownDlg;
-    return TrayTip(CurrentStates(),
-                   {theApp.m_pAlarmDlg->m_tTarget, theApp.m_pTimerDlg->m_nRemain, theApp.m_pCounterDlg->m_nCount,
-                    shutdown.m_tTarget, shutdown.m_cbMode.GetCurSel()});
+    const TipTimes times{theApp.m_pAlarmDlg->m_tTarget, theApp.m_pTimerDlg->m_nRemain, theApp.m_pCounterDlg->m_nCount,
+                         shutdown.m_tTarget, shutdown.m_cbMode.GetCurSel()};
+    return TrayTip(CurrentStates(), times, theApp.Texts());
 }
 
 // The notification-area icon -------------------------------------------------------------------------------
@@ -157,7 +156,7 @@ void CMainDlg::TrackTrayMenu(int popupIndex, POINT anchor, bool fromKeyboard)
 LRESULT CMainDlg::OnTaskbarCreated(WPARAM, LPARAM)
 {
     // The new notification area knows nothing of the icon, which is the only way into the program.
-    m_trayIcon.Add(m_hWnd);
+    m_trayIcon.Add(m_hWnd, CurrentTip());
     return 0;
 }
 
@@ -309,7 +308,7 @@ void CMainDlg::OnWebsite()
 {
     const auto result =
         reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", kWebsiteAddress, nullptr, nullptr, SW_SHOW));
-    if (result <= 32) AfxMessageBox(kWebsiteUnavailable, MB_OK);
+    if (result <= 32) AfxMessageBox(theApp.Text(TextId::WebsiteUnavailable), MB_OK);
 }
 
 void CMainDlg::OnMenuExit()

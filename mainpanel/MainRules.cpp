@@ -1,20 +1,21 @@
 #include "mainpanel/MainRules.h"
 
-#include "app/Texts.h"
 #include "panels/ClockTexts.h"
 #include "panels/ClockTime.h"
 #include "res/resource.h"
 
+#include <tuple>
+
 std::optional<StatusLine> StatusLineOf(int state, ClockKind kind)
 {
     if (state == 0) {
-        return StatusLine{kStatusNotSet, false};
+        return StatusLine{TextId::StatusNotSet, false};
     }
     if (state == 1) {
-        return StatusLine{kStatusSet, true};
+        return StatusLine{TextId::StatusSet, true};
     }
     if (state == 2 && kind == ClockKind::Pausable) {
-        return StatusLine{kStatusPaused, true};
+        return StatusLine{TextId::StatusPaused, true};
     }
     return std::nullopt;
 }
@@ -61,26 +62,29 @@ std::wstring MinutesAndSeconds(int seconds)
     return TwoDigitText(seconds / 60) + L":" + TwoDigitText(seconds % 60);
 }
 
-// A line of a pausable clock: state 1 counts, state 2 is paused; any other state has no line.
-void AddCountingLine(std::wstring& tip, int state, const wchar_t* name, int seconds)
+// The line of a pausable clock: state 1 counts, state 2 is paused; any other state has none.
+std::wstring CountingLine(const TextTable& texts, int state, TextId name, int seconds)
 {
-    if (state != 1 && state != 2) return;
-    tip.append(L"\n").append(name).append(MinutesAndSeconds(seconds));
-    if (state == 2) tip += kTipPaused;
+    const std::wstring line = texts.Format(name, MinutesAndSeconds(seconds));
+    return state == 2 ? texts.Format(TextId::TipPaused, line) : line;
 }
 
 }  // namespace
 
-std::wstring TrayTip(const ClockStates& states, const TipTimes& times)
+std::wstring TrayTip(const ClockStates& states, const TipTimes& times, const TextTable& texts)
 {
-    std::wstring tip = kTrayTip;
-    if (states.alarm == 1) tip.append(L"\n").append(kTipAlarm).append(ClockMinuteText(times.alarmTarget));
-    AddCountingLine(tip, states.timer, kTipTimer, times.timerSeconds);
-    AddCountingLine(tip, states.counter, kTipCounter, times.counterSeconds);
+    std::wstring tip = texts[TextId::ProgramName];
+    const auto addLine = [&tip](const std::wstring& line) { tip.append(L"\n").append(line); };
+    if (states.alarm == 1) addLine(texts.Format(TextId::TipAlarm, ClockMinuteText(times.alarmTarget)));
+    for (const auto& [state, name, seconds] : {std::tuple{states.timer, TextId::TipTimer, times.timerSeconds},
+                                               std::tuple{states.counter, TextId::TipCounter, times.counterSeconds}}) {
+        if (state == 1 || state == 2) addLine(CountingLine(texts, state, name, seconds));
+    }
     if (states.shutdown == 1) {
-        tip.append(L"\n").append(kTipShutdown).append(ClockMinuteText(times.shutdownTarget));
-        if (const std::wstring mode = ShutdownModeOf(times.shutdownMode); !mode.empty())
-            tip.append(kTipModeOpen).append(mode).append(kTipModeClose);
+        std::wstring line = texts.Format(TextId::TipShutdown, ClockMinuteText(times.shutdownTarget));
+        if (const std::optional<TextId> mode = ShutdownModeOf(times.shutdownMode))
+            line = texts.Format(TextId::TipMode, line, texts[*mode]);
+        addLine(line);
     }
     if (tip.size() > kTipLimit) tip.resize(kTipLimit);
     return tip;

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/Texts.h"
+
 struct ClockStates {
     int alarm;
     int timer;
@@ -20,7 +22,7 @@ struct ClockStates {
 enum class ClockKind { OnOff, Pausable };
 
 struct StatusLine {
-    std::wstring_view text;
+    TextId text;
     bool enabled;
 };
 
@@ -60,7 +62,7 @@ struct TipTimes {
 // The tip holds at most this many characters; the notification area takes no more.
 inline constexpr std::size_t kTipLimit = 127;
 
-// "Hourglade", and a line for each clock that is set, in the order alarm, timer, counter, power-off: its name and
-// its time (the alarm's and the power-off's clock time, the time left on the timer, the time counted), the paused
-// ones marked, the power-off with its mode.
-std::wstring TrayTip(const ClockStates& states, const TipTimes& times);
+// The program's name, and a line for each clock that is set, in the order alarm, timer, counter, power-off: its
+// name and its time (the alarm's and the power-off's clock time, the time left on the timer, the time counted),
+// the paused ones marked, the power-off with its mode.
+std::wstring TrayTip(const ClockStates& states, const TipTimes& times, const TextTable& texts);

@@ -1,6 +1,5 @@
 #include "mainpanel/TrayIcon.h"
 
-#include "app/Texts.h"
 #include "framework/Report.h"
 #include "res/resource.h"
 
@@ -25,7 +24,6 @@ TrayIcon::TrayIcon(UINT callbackMessage) : m_image(SmallProgramIcon(IDI_IDLE))
     m_nid.cbSize = sizeof m_nid;
     m_nid.uCallbackMessage = callbackMessage;
     m_nid.hIcon = m_image.Get();
-    SetTip(kTrayTip);
 }
 
 bool TrayIcon::Notify(DWORD message, UINT flags, const wchar_t* what)
@@ -41,9 +39,10 @@ void TrayIcon::SetTip(const std::wstring& tip)
     wcsncpy_s(m_nid.szTip, tip.c_str(), _TRUNCATE);
 }
 
-bool TrayIcon::Add(HWND owner)
+bool TrayIcon::Add(HWND owner, const std::wstring& tip)
 {
     m_nid.hWnd = owner;
+    SetTip(tip);
     m_bVersionSet = false;
     if (TryAdd()) {
         m_nRetriesLeft = 0;

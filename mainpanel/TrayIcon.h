@@ -19,8 +19,8 @@ public:
     explicit TrayIcon(UINT callbackMessage);
 
     // Adds the icon for the owner window, which receives its events and the retry timer's ticks; also after the
-    // notification area was created anew, with the image and tip it has.
-    bool Add(HWND owner);
+    // notification area was created anew. It has the image it had last, idle at first.
+    bool Add(HWND owner, const std::wstring& tip);
     // The idle or the active image, loaded anew, with the tip.
     bool ShowLook(bool active, const std::wstring& tip);
     // The tip alone; sent only when the shell does not have it yet.

@@ -19,7 +19,7 @@ AlarmDlg::AlarmDlg() : ClockTimeDlg(IDD_ALARM, Clock::Alarm, kAlarmHistoryValue)
 
 void AlarmDlg::OnClockStarted(const ClockSetting& setting)
 {
-    m_strMessage = AlarmNoticeOf(setting.hourText, setting.minuteText);
+    m_strMessage = AlarmNoticeOf(setting.hourText, setting.minuteText, theApp.Texts());
     theApp.WriteProfileInt(kSettingsSection, kAlarmStateValue, 1);
     theApp.WriteProfileString(kSettingsSection, kAlarmTargetValue, FormatTargetText(m_tTarget));
 }
@@ -46,7 +46,7 @@ void AlarmDlg::RestoreAlarm(int state, const std::wstring& targetText)
     if (m_tTarget < now) return;
 
     const ClockSetting setting = ClockSettingOf(DigitTexts());
-    m_strMessage = AlarmNoticeOf(setting.hour, setting.minute);
+    m_strMessage = AlarmNoticeOf(setting.hour, setting.minute, theApp.Texts());
     RunClock(now);
 }
 

@@ -1,6 +1,5 @@
 #include "panels/ClockTexts.h"
 
-#include "app/Texts.h"
 #include "panels/TimeEntry.h"
 
 #include <algorithm>
@@ -23,15 +22,14 @@ std::array<std::wstring, 4> CountDigits(int seconds)
             std::to_wstring(seconds % 10)};
 }
 
-TimerSetting TimerSettingOf(const std::array<std::wstring, 4>& digits)
+TimerSetting TimerSettingOf(const std::array<std::wstring, 4>& digits, const TextTable& texts)
 {
     constexpr std::array<std::int64_t, 4> kWeights{600, 60, 10, 1};
     std::int64_t seconds = 0;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         seconds += kWeights[i] * ParseLeadingInt(digits[i]);
     }
-    std::wstring notice = kTimerNoticeHead;
-    notice += digits[0] + digits[1] + kTimerNoticeMinutes + digits[2] + digits[3] + kTimerNoticeSeconds;
+    std::wstring notice = texts.Format(TextId::TimerNotice, digits[0] + digits[1], digits[2] + digits[3]);
     return {static_cast<int>(std::clamp<std::int64_t>(seconds, INT_MIN, INT_MAX)), std::move(notice),
             EntryOfDigits(digits)};
 }
@@ -45,34 +43,32 @@ ClockSetting ClockSettingOf(const std::array<std::wstring, 4>& digits)
     return {std::move(hourText), std::move(minuteText), hour, minute};
 }
 
-std::wstring AlarmNoticeOf(std::wstring_view hourText, std::wstring_view minuteText)
+std::wstring AlarmNoticeOf(std::wstring_view hourText, std::wstring_view minuteText, const TextTable& texts)
 {
-    std::wstring notice = kAlarmNoticeHead;
-    notice.append(hourText).append(kAlarmNoticeHours).append(minuteText).append(kAlarmNoticeMinutes);
-    return notice;
+    return texts.Format(TextId::AlarmNotice, hourText, minuteText);
 }
 
-std::wstring AlarmNoticeOf(int hour, int minute)
+std::wstring AlarmNoticeOf(int hour, int minute, const TextTable& texts)
 {
-    return AlarmNoticeOf(TwoDigitText(hour), TwoDigitText(minute));
+    return AlarmNoticeOf(TwoDigitText(hour), TwoDigitText(minute), texts);
 }
 
 namespace {
-std::wstring TextOfMode(const std::array<const wchar_t*, 3>& texts, int mode)
+std::optional<TextId> TextOfMode(const std::array<TextId, 3>& texts, int mode)
 {
     if (mode < 0 || mode >= static_cast<int>(texts.size())) {
-        return {};
+        return std::nullopt;
     }
     return texts[static_cast<std::size_t>(mode)];
 }
 }  // namespace
 
-std::wstring ShutdownWarningOf(int mode)
+std::optional<TextId> ShutdownWarningOf(int mode)
 {
-    return TextOfMode({kShutdownWarningShutdown, kShutdownWarningSleep, kShutdownWarningHibernate}, mode);
+    return TextOfMode({TextId::WarningShutdown, TextId::WarningSleep, TextId::WarningHibernate}, mode);
 }
 
-std::wstring ShutdownModeOf(int mode)
+std::optional<TextId> ShutdownModeOf(int mode)
 {
-    return TextOfMode({kShutdownModeShutdown, kShutdownModeSleep, kShutdownModeHibernate}, mode);
+    return TextOfMode({TextId::ModeShutdown, TextId::ModeSleep, TextId::ModeHibernate}, mode);
 }

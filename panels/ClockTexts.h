@@ -2,8 +2,11 @@
 // The digits, notices and warnings the clocks build from their times.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "app/Texts.h"
 
 // A number as "%02d" prints it.
 std::wstring TwoDigitText(int value);
@@ -18,7 +21,7 @@ struct TimerSetting {
     std::wstring notice;
     std::wstring historyEntry;
 };
-TimerSetting TimerSettingOf(const std::array<std::wstring, 4>& digits);
+TimerSetting TimerSettingOf(const std::array<std::wstring, 4>& digits, const TextTable& texts);
 
 // The highest hour the alarm's and the power-off's Set accept.
 inline constexpr int kHighestHour = 23;
@@ -33,9 +36,9 @@ struct ClockSetting {
 ClockSetting ClockSettingOf(const std::array<std::wstring, 4>& digits);
 
 // The alarm's notice from the digit texts at Set, and from the numbers of a restored target.
-std::wstring AlarmNoticeOf(std::wstring_view hourText, std::wstring_view minuteText);
-std::wstring AlarmNoticeOf(int hour, int minute);
+std::wstring AlarmNoticeOf(std::wstring_view hourText, std::wstring_view minuteText, const TextTable& texts);
+std::wstring AlarmNoticeOf(int hour, int minute, const TextTable& texts);
 
-// The power-off warning and the mode's name for a selector index; empty for an index that names no mode.
-std::wstring ShutdownWarningOf(int mode);
-std::wstring ShutdownModeOf(int mode);
+// The power-off's warning and the mode's name for a selector index; none for an index that names no mode.
+std::optional<TextId> ShutdownWarningOf(int mode);
+std::optional<TextId> ShutdownModeOf(int mode);

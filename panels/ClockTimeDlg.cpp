@@ -2,7 +2,6 @@
 
 #include "app/Clock.h"
 #include "app/HourgladeApp.h"
-#include "app/Texts.h"
 #include "controls/ErrDlg.h"
 #include "panels/ClockTime.h"
 #include "panels/TimeEntry.h"
@@ -40,7 +39,7 @@ std::optional<ClockSetting> ClockTimeDlg::AcceptedSetting()
     ClockSetting setting = ClockSettingOf(DigitTexts());
     if (setting.hour <= kHighestHour) return setting;
     const RECT firstDigit = m_btnDigit1.GetWindowRect();
-    ErrDlg refusal(kRefusalHourAbove23, firstDigit.left, firstDigit.bottom);
+    ErrDlg refusal(theApp.Text(TextId::RefusalHourAbove23), firstDigit.left, firstDigit.bottom);
     refusal.DoModal();
     m_btnSet.SetCheck(BST_UNCHECKED);
     return std::nullopt;

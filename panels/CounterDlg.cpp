@@ -1,6 +1,5 @@
 #include "panels/CounterDlg.h"
 
-#include "app/Texts.h"
 #include "panels/ClockTexts.h"
 #include "panels/SecondTicks.h"
 #include "res/resource.h"
@@ -35,7 +34,7 @@ void CounterDlg::OnSet()
     }
     m_nCount = 0;
     ShowDigits(CountDigits(m_nCount));
-    m_strMessage = kCounterOverflowNotice;
+    m_strMessage = theApp.Text(TextId::CounterOverflow);
     StartCounting();
 }
 

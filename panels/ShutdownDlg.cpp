@@ -3,7 +3,6 @@
 #include "app/Clock.h"
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
-#include "app/Texts.h"
 #include "controls/MsgDlg.h"
 #include "panels/ClockTime.h"
 #include "panels/PowerActions.h"
@@ -30,8 +29,8 @@ void ShutdownDlg::DoDataExchange(CDataExchange* pDX)
 BOOL ShutdownDlg::OnInitDialog()
 {
     ClockTimeDlg::OnInitDialog();
-    for (const wchar_t* mode : {kShutdownModeShutdown, kShutdownModeSleep, kShutdownModeHibernate})
-        m_cbMode.m_dropDown.m_items.push_back(mode);
+    for (const PowerAction mode : {PowerAction::Shutdown, PowerAction::Sleep, PowerAction::Hibernate})
+        m_cbMode.m_dropDown.m_items.push_back(theApp.Text(*ShutdownModeOf(static_cast<int>(mode))));
     m_cbMode.m_dropDown.m_nCurSel = static_cast<int>(PowerAction::Shutdown);
     return TRUE;
 }
@@ -66,7 +65,8 @@ bool ShutdownDlg::Warn()
 {
     // Set first, so that the ticks handled while the warning is open show no second one.
     m_bWarned = true;
-    MsgDlg warning(ShutdownWarningOf(m_cbMode.GetCurSel()));
+    const std::optional<TextId> text = ShutdownWarningOf(m_cbMode.GetCurSel());
+    MsgDlg warning(text ? theApp.Text(*text) : std::wstring());
     return warning.DoModal() == MsgDlg::kClosed;
 }
 
@@ -81,6 +81,6 @@ void ShutdownDlg::PowerOff()
 void ShutdownDlg::CallOff()
 {
     ReturnToIdle();
-    MsgDlg notice(kShutdownSkippedNotice);
+    MsgDlg notice(theApp.Text(TextId::ShutdownSkipped));
     notice.DoModal();
 }

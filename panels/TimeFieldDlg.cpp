@@ -3,7 +3,6 @@
 #include "app/Clock.h"
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
-#include "app/Texts.h"
 #include "controls/ErrDlg.h"
 #include "controls/NumDlg.h"
 #include "controls/TDropDownDlg.h"
@@ -71,7 +70,7 @@ bool TimeFieldDlg::RefusedWhileRunning(const CButton& button)
 {
     if (!IsRunning()) return false;
     const RECT place = button.GetWindowRect();
-    ErrDlg refusal(kRefusalWhileRunning, place.left, place.bottom);
+    ErrDlg refusal(theApp.Text(TextId::RefusalWhileRunning), place.left, place.bottom);
     refusal.DoModal();
     return true;
 }

@@ -1,7 +1,6 @@
 #include "panels/TimerDlg.h"
 
 #include "app/Settings.h"
-#include "app/Texts.h"
 #include "controls/ErrDlg.h"
 #include "panels/ClockTexts.h"
 #include "panels/SecondTicks.h"
@@ -39,7 +38,7 @@ void TimerDlg::OnSet()
 void TimerDlg::Start()
 {
     const std::array<std::wstring, 4> digits = DigitTexts();
-    const TimerSetting setting = TimerSettingOf(digits);
+    const TimerSetting setting = TimerSettingOf(digits, theApp.Texts());
     if (setting.seconds == 0) {
         RefuseNoTime();
         return;
@@ -54,7 +53,7 @@ void TimerDlg::RefuseNoTime()
 {
     Reset();
     const RECT set = m_btnSet.GetWindowRect();
-    ErrDlg refusal(kRefusalNoTime, set.left, set.bottom);
+    ErrDlg refusal(theApp.Text(TextId::RefusalNoTime), set.left, set.bottom);
     refusal.DoModal();
 }
 

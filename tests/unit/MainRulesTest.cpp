@@ -10,12 +10,11 @@
 
 namespace {
 
-constexpr std::wstring_view kNotSet = L"\u30BB\u30C3\u30C8\u3055\u308C\u3066\u3044\u307E\u305B\u3093\u3002";
-constexpr std::wstring_view kSet = L"\u30BB\u30C3\u30C8\u3055\u308C\u3066\u3044\u307E\u3059\u3002";
-constexpr std::wstring_view kPaused =
-    L"\u30BB\u30C3\u30C8\u3055\u308C\u3066\u3044\u307E\u3059\u304C\u3001\u505C\u6B62\u3057\u3066\u307E\u3059\u3002";
+constexpr TextId kNotSet = TextId::StatusNotSet;
+constexpr TextId kSet = TextId::StatusSet;
+constexpr TextId kPaused = TextId::StatusPaused;
 
-void ExpectLine(const std::optional<StatusLine>& line, std::wstring_view text, bool enabled)
+void ExpectLine(const std::optional<StatusLine>& line, TextId text, bool enabled)
 {
     ASSERT_TRUE(line.has_value());
     EXPECT_EQ(line->text, text);
@@ -103,6 +102,24 @@ std::int64_t Today(int hour, int minute)
     return *FromLocalTime({2026, 6, 15, hour, minute, 0});
 }
 
+// Patterns that show where each part went; the list's own texts are checked in TextsTest.
+TextTable ProbeTexts()
+{
+    TextTable texts;
+    for (const auto& [id, text] : std::initializer_list<std::pair<TextId, const wchar_t*>>{
+             {TextId::ProgramName, L"P"},
+             {TextId::TipAlarm, L"A %1"},
+             {TextId::TipTimer, L"T %1"},
+             {TextId::TipCounter, L"C %1"},
+             {TextId::TipShutdown, L"S %1"},
+             {TextId::TipPaused, L"%1 paused"},
+             {TextId::TipMode, L"%1 (%2)"},
+             {TextId::ModeHibernate, L"hibernate"},
+         })
+        texts.Set(id, text);
+    return texts;
+}
+
 TEST(TrayTip, NamesTheProgramThenEveryClockThatIsSetWithItsTime)
 {
     const TipTimes times{Today(7, 30), 3 * 60 + 21, 99 * 60 + 59, Today(23, 5), 2};
@@ -110,26 +127,23 @@ TEST(TrayTip, NamesTheProgramThenEveryClockThatIsSetWithItsTime)
         ClockStates states;
         std::wstring_view tip;
     } cases[] = {
-        {{0, 0, 0, 0}, L"Hourglade"},
-        {{1, 1, 1, 1},
-         L"Hourglade\nアラーム　07:30\nタイマー　03:21\nカウンター　99:59\n電源の遮断　23:05（休止状態）"},
-        {{0, 2, 2, 0}, L"Hourglade\nタイマー　03:21（停止中）\nカウンター　99:59（停止中）"},
-        {{0, 0, 1, 0}, L"Hourglade\nカウンター　99:59"},
+        {{0, 0, 0, 0}, L"P"},
+        {{1, 1, 1, 1}, L"P\nA 07:30\nT 03:21\nC 99:59\nS 23:05 (hibernate)"},
+        {{0, 2, 2, 0}, L"P\nT 03:21 paused\nC 99:59 paused"},
+        {{0, 0, 1, 0}, L"P\nC 99:59"},
         // States the clocks do not have show nothing.
-        {{2, 7, -1, 2}, L"Hourglade"},
+        {{2, 7, -1, 2}, L"P"},
     };
-    for (const auto& c : cases) {
-        const std::wstring tip = TrayTip(c.states, times);
-        EXPECT_EQ(tip, c.tip);
-        EXPECT_LE(tip.size(), kTipLimit);
-    }
+    for (const auto& c : cases) EXPECT_EQ(TrayTip(c.states, times, ProbeTexts()), c.tip);
 }
 
-TEST(TrayTip, LeavesOutAModeThatNamesNone)
+TEST(TrayTip, LeavesOutAModeThatNamesNoneAndStopsAtTheLimit)
 {
-    for (const int mode : {-1, 3}) {
-        EXPECT_EQ(TrayTip({0, 0, 0, 1}, {0, 0, 0, Today(0, 0), mode}), L"Hourglade\n電源の遮断　00:00");
-    }
+    for (const int mode : {-1, 3})
+        EXPECT_EQ(TrayTip({0, 0, 0, 1}, {0, 0, 0, Today(0, 0), mode}, ProbeTexts()), L"P\nS 00:00");
+    TextTable texts = ProbeTexts();
+    texts.Set(TextId::ProgramName, std::wstring(kTipLimit - 3, L'x'));
+    EXPECT_EQ(TrayTip({0, 1, 0, 0}, {0, 59, 0, 0, 0}, texts), std::wstring(kTipLimit - 3, L'x') + L"\nT ");
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
-#include "app/Texts.h"
 #include "panels/AlarmDlg.h"
 #include "panels/ClockTime.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/ClockPanelHarness.h"
 #include "tests/wine/FakeClock.h"
 
@@ -42,7 +42,7 @@ PopupWatcher::Action Notice(const std::wstring& text)
         EXPECT_FALSE(IsPressedIn(AlarmPanel(), IDC_SET));
         EXPECT_TRUE(IsEnabled(AlarmPanel(), IDC_HISTORY));
         EXPECT_EQ(Remaining(AlarmPanel()), (DigitTexts{L"0", L"0", L"0", L"0"}));
-        EXPECT_EQ(StatusLine(IDC_STATUS_ALARM), kStatusNotSet);
+        EXPECT_EQ(StatusLine(IDC_STATUS_ALARM), Japanese(TextId::StatusNotSet));
         EXPECT_FALSE(IsIconActive());
         EXPECT_EQ(store::ReadDword(kAlarmStateValue), 0u);
         EndPopup(notice, 0);
@@ -153,7 +153,7 @@ protected:
         EXPECT_FALSE(IsPressedIn(AlarmPanel(), IDC_SET));
         EXPECT_TRUE(IsEnabled(AlarmPanel(), IDC_HISTORY));
         EXPECT_EQ(Remaining(AlarmPanel()), (DigitTexts{L"0", L"0", L"0", L"0"}));
-        EXPECT_EQ(StatusLine(IDC_STATUS_ALARM), kStatusNotSet);
+        EXPECT_EQ(StatusLine(IDC_STATUS_ALARM), Japanese(TextId::StatusNotSet));
         EXPECT_EQ(store::ReadDword(kAlarmStateValue), state);
         EXPECT_EQ(store::ReadString(kAlarmTargetValue), targetText);
         EXPECT_EQ(m_watcher->SeenCount(), 0) << "a popup opened";
@@ -174,7 +174,7 @@ TEST_F(AlarmRestore, ATargetAheadIsSetAgainWithoutWritingTheStoreAndRingsAtItsMi
     EXPECT_EQ(Remaining(AlarmPanel()), (DigitTexts{L"0", L"1", L"0", L"0"}));
     EXPECT_EQ(Digits(AlarmPanel()), (DigitTexts{L"1", L"0", L"1", L"5"}));
     EXPECT_FALSE(IsEnabled(AlarmPanel(), IDC_HISTORY));
-    EXPECT_EQ(StatusLine(IDC_STATUS_ALARM), kStatusSet);
+    EXPECT_EQ(StatusLine(IDC_STATUS_ALARM), Japanese(TextId::StatusSet));
     EXPECT_TRUE(IsIconActive());
     EXPECT_EQ(store::ReadDword(kAlarmStateValue), 1u);
     EXPECT_EQ(store::ReadString(kAlarmTargetValue), targetText);

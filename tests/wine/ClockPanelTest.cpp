@@ -4,12 +4,12 @@
 
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
-#include "app/Texts.h"
 #include "controls/ErrDlg.h"
 #include "panels/AlarmDlg.h"
 #include "panels/ClockTime.h"
 #include "panels/ShutdownDlg.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/ClockPanelHarness.h"
 #include "tests/wine/FakeClock.h"
 #include "tests/wine/PowerRecorder.h"
@@ -54,14 +54,14 @@ TEST_F(ClockPanel, SetRunsTheClockUntilTheTargetTodayOrTomorrowAndReleasingItRet
             EXPECT_EQ(Remaining(Window(panel)), set.remaining) << NameOf(panel) << " " << ClockMinuteText(set.now);
             EXPECT_TRUE(IsPressedIn(Window(panel), IDC_SET));
             EXPECT_FALSE(IsEnabled(Window(panel), IDC_HISTORY));
-            EXPECT_EQ(StatusLine(StatusLineOf(panel)), kStatusSet);
+            EXPECT_EQ(StatusLine(StatusLineOf(panel)), Japanese(TextId::StatusSet));
             EXPECT_TRUE(IsIconActive());
 
             Click(Window(panel), IDC_SET);
             EXPECT_EQ(StateOf(panel), 0);
             EXPECT_EQ(Remaining(Window(panel)), (DigitTexts{L"0", L"0", L"0", L"0"}));
             EXPECT_TRUE(IsEnabled(Window(panel), IDC_HISTORY));
-            EXPECT_EQ(StatusLine(StatusLineOf(panel)), kStatusNotSet);
+            EXPECT_EQ(StatusLine(StatusLineOf(panel)), Japanese(TextId::StatusNotSet));
             EXPECT_FALSE(IsIconActive());
             // The set time stays for the next start.
             EXPECT_EQ(Digits(Window(panel)), set.digits);
@@ -76,7 +76,7 @@ TEST_F(ClockPanel, AnHourAbove23IsRefusedBelowTheFirstDigitAndSetIsReleasedAfter
             const RECT firstDigit = ScreenRectOf(Window(panel), IDC_DIGIT1);
             Watcher().Then([&](HWND popup) {
                 EXPECT_NE(dynamic_cast<ErrDlg*>(CWnd::FromHandle(popup)), nullptr) << "not the error popup";
-                EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), kRefusalHourAbove23);
+                EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), Japanese(TextId::RefusalHourAbove23));
                 RECT place{};
                 ::GetWindowRect(popup, &place);
                 EXPECT_EQ(place.left, firstDigit.left);

@@ -2,9 +2,9 @@
 #include <string>
 
 #include "app/HourgladeApp.h"
-#include "app/Texts.h"
 #include "panels/CounterDlg.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/FakeSecondTicks.h"
 #include "tests/wine/PanelDriver.h"
 
@@ -25,13 +25,13 @@ TEST_F(Counter, CountsTo9959AndOverflowsAtTheHundredthMinuteWithItsNotice)
     EXPECT_EQ(theApp.m_nCounterState, 1);
 
     Watcher().Then([](HWND notice) {
-        EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), kCounterOverflowNotice);
+        EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), Japanese(TextId::CounterOverflow));
         EXPECT_EQ(theApp.m_nCounterState, 0);
         EXPECT_EQ(Remaining(Panel()), (Digits4{L"0", L"0", L"0", L"0"}));
         EXPECT_FALSE(IsPressedIn(Panel(), IDC_SET));
         EXPECT_FALSE(IsPressedIn(Panel(), IDC_STOP));
         EXPECT_FALSE(IsEnabled(Panel(), IDC_STOP));
-        EXPECT_EQ(StatusLine(IDC_STATUS_COUNTER), kStatusNotSet);
+        EXPECT_EQ(StatusLine(IDC_STATUS_COUNTER), Japanese(TextId::StatusNotSet));
         EXPECT_FALSE(IsIconActive());
         EndPopup(notice, 0);
     });
@@ -52,7 +52,7 @@ TEST_F(Counter, QuickStartCountsFromZeroInFrontAndHidingThePanelStopsNothing)
     EXPECT_TRUE(IsEnabled(Panel(), IDC_STOP));
     EXPECT_TRUE(::IsWindowVisible(Panel()));
     EXPECT_TRUE(IsTopmost(Panel()));
-    EXPECT_EQ(StatusLine(IDC_STATUS_COUNTER), kStatusSet);
+    EXPECT_EQ(StatusLine(IDC_STATUS_COUNTER), Japanese(TextId::StatusSet));
     EXPECT_TRUE(IsIconActive());
     fake_ticks::Tick(Panel());
     EXPECT_EQ(Remaining(Panel()), (Digits4{L"0", L"0", L"0", L"1"}));
@@ -61,7 +61,7 @@ TEST_F(Counter, QuickStartCountsFromZeroInFrontAndHidingThePanelStopsNothing)
     EXPECT_FALSE(::IsWindowVisible(Panel()));
     fake_ticks::Tick(Panel());
     EXPECT_EQ(theApp.m_pCounterDlg->m_nCount, 2);
-    EXPECT_EQ(StatusLine(IDC_STATUS_COUNTER), kStatusSet);
+    EXPECT_EQ(StatusLine(IDC_STATUS_COUNTER), Japanese(TextId::StatusSet));
 }
 
 }  // namespace

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "app/HourgladeApp.h"
-#include "app/Texts.h"
 #include "panels/AlarmDlg.h"
 #include "panels/CounterDlg.h"
 #include "panels/ShutdownDlg.h"
 #include "panels/TimerDlg.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/FakeSecondTicks.h"
 #include "tests/wine/PanelDriver.h"
 
@@ -88,7 +88,7 @@ TEST_P(CountingPanels, PauseResumeAndClearStopAndStartTheClockAndFollowOnTheMain
     Start();
     EXPECT_EQ(fake_ticks::StartCount(Panel()), 1);
     EXPECT_TRUE(IsEnabled(Panel(), IDC_STOP));
-    EXPECT_EQ(StatusLine(GetParam().statusLine), kStatusSet);
+    EXPECT_EQ(StatusLine(GetParam().statusLine), Japanese(TextId::StatusSet));
     EXPECT_TRUE(IsIconActive());
     fake_ticks::Tick(Panel());
 
@@ -96,7 +96,7 @@ TEST_P(CountingPanels, PauseResumeAndClearStopAndStartTheClockAndFollowOnTheMain
     EXPECT_EQ(State(), 2);
     EXPECT_EQ(fake_ticks::StopCount(Panel()), 1);
     EXPECT_EQ(fake_ticks::RunningClock(Panel()), 0u);
-    EXPECT_EQ(StatusLine(GetParam().statusLine), kStatusPaused);
+    EXPECT_EQ(StatusLine(GetParam().statusLine), Japanese(TextId::StatusPaused));
     EXPECT_FALSE(IsIconActive());
 
     Click(Panel(), IDC_STOP);
@@ -111,13 +111,13 @@ TEST_P(CountingPanels, PauseResumeAndClearStopAndStartTheClockAndFollowOnTheMain
     Click(Panel(), IDC_SET);
     ExpectIdle();
     EXPECT_EQ(fake_ticks::StopCount(Panel()), 2);
-    EXPECT_EQ(StatusLine(GetParam().statusLine), kStatusNotSet);
+    EXPECT_EQ(StatusLine(GetParam().statusLine), Japanese(TextId::StatusNotSet));
     Start();
     Click(Panel(), IDC_STOP);
     Click(Panel(), IDC_SET);
     ExpectIdle();
     EXPECT_EQ(fake_ticks::StopCount(Panel()), 3);
-    EXPECT_EQ(StatusLine(GetParam().statusLine), kStatusNotSet);
+    EXPECT_EQ(StatusLine(GetParam().statusLine), Japanese(TextId::StatusNotSet));
 }
 
 TEST_P(CountingPanels, TicksOfAClockThatNoLongerRunsChangeNothing)
@@ -202,7 +202,7 @@ TEST_F(Notices, TheCounterGoesOnWhileTheTimersNoticeIsOpenAndTheOtherWayRound)
 
     theApp.m_pCounterDlg->m_nCount = 5999;
     Watcher().Then([](HWND notice) {
-        EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), kCounterOverflowNotice);
+        EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), Japanese(TextId::CounterOverflow));
         ExpectAllPanelsEnabled();
         fake_ticks::Tick(Timer());
         EXPECT_EQ(Remaining(Timer()), (Digits4{L"0", L"0", L"0", L"1"}));

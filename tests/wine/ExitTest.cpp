@@ -2,13 +2,13 @@
 // "remove from the task tray" ticked, removes the icon and ends the program with exit code 0.
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
-#include "app/Texts.h"
 #include "mainpanel/MainDlg.h"
 #include "panels/AlarmDlg.h"
 #include "panels/CounterDlg.h"
 #include "panels/ShutdownDlg.h"
 #include "panels/TimerDlg.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/FakeSecondTicks.h"
 #include "tests/wine/NotifyIconSpy.h"
 #include "tests/wine/PanelDriver.h"
@@ -119,7 +119,7 @@ TEST_F(ExitConfirmation, OkStopsEveryClockAndHidesEveryWindow)
     for (HWND hWnd : ThreadWindows()) EXPECT_FALSE(::IsWindowVisible(hWnd));
     EXPECT_FALSE(theApp.m_bMainShown);
     for (int id : {IDC_STATUS_ALARM, IDC_STATUS_TIMER, IDC_STATUS_COUNTER, IDC_STATUS_SHUTDOWN})
-        EXPECT_EQ(StatusLine(id), kStatusNotSet);
+        EXPECT_EQ(StatusLine(id), Japanese(TextId::StatusNotSet));
     ASSERT_FALSE(m_notifySpy.Calls().empty());
     EXPECT_EQ(m_notifySpy.Calls().back().message, static_cast<DWORD>(NIM_MODIFY));
     EXPECT_FALSE(IsIconActive());

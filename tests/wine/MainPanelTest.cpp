@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/HourgladeApp.h"
-#include "app/Texts.h"
 #include "framework/Gdi.h"
 #include "mainpanel/MainDlg.h"
 #include "panels/AlarmDlg.h"
@@ -16,6 +15,7 @@
 #include "panels/ShutdownDlg.h"
 #include "panels/TimerDlg.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/AppHarness.h"
 #include "tests/wine/ImportPatch.h"
 #include "tests/wine/NotifyIconSpy.h"
@@ -181,24 +181,24 @@ TEST_F(MainPanel, AddsItsIconIdleWithTheRecordTheShellExpects)
 TEST_F(MainPanel, StatusLinesFollowEveryStateAndLeaveUnknownOnesAlone)
 {
     for (int id : {IDC_STATUS_ALARM, IDC_STATUS_TIMER, IDC_STATUS_COUNTER, IDC_STATUS_SHUTDOWN}) {
-        EXPECT_EQ(StatusText(id), kStatusNotSet);
+        EXPECT_EQ(StatusText(id), Japanese(TextId::StatusNotSet));
         EXPECT_FALSE(StatusEnabled(id));
     }
 
     SetStates(1, 2, 1, 1);
-    EXPECT_EQ(StatusText(IDC_STATUS_ALARM), kStatusSet);
-    EXPECT_EQ(StatusText(IDC_STATUS_TIMER), kStatusPaused);
-    EXPECT_EQ(StatusText(IDC_STATUS_COUNTER), kStatusSet);
-    EXPECT_EQ(StatusText(IDC_STATUS_SHUTDOWN), kStatusSet);
+    EXPECT_EQ(StatusText(IDC_STATUS_ALARM), Japanese(TextId::StatusSet));
+    EXPECT_EQ(StatusText(IDC_STATUS_TIMER), Japanese(TextId::StatusPaused));
+    EXPECT_EQ(StatusText(IDC_STATUS_COUNTER), Japanese(TextId::StatusSet));
+    EXPECT_EQ(StatusText(IDC_STATUS_SHUTDOWN), Japanese(TextId::StatusSet));
     for (int id : {IDC_STATUS_ALARM, IDC_STATUS_TIMER, IDC_STATUS_COUNTER, IDC_STATUS_SHUTDOWN})
         EXPECT_TRUE(StatusEnabled(id));
 
     // The alarm knows no paused state, and 7 is no state at all: those lines stay as they were.
     SetStates(2, 7, 2, 0);
-    EXPECT_EQ(StatusText(IDC_STATUS_ALARM), kStatusSet);
-    EXPECT_EQ(StatusText(IDC_STATUS_TIMER), kStatusPaused);
-    EXPECT_EQ(StatusText(IDC_STATUS_COUNTER), kStatusPaused);
-    EXPECT_EQ(StatusText(IDC_STATUS_SHUTDOWN), kStatusNotSet);
+    EXPECT_EQ(StatusText(IDC_STATUS_ALARM), Japanese(TextId::StatusSet));
+    EXPECT_EQ(StatusText(IDC_STATUS_TIMER), Japanese(TextId::StatusPaused));
+    EXPECT_EQ(StatusText(IDC_STATUS_COUNTER), Japanese(TextId::StatusPaused));
+    EXPECT_EQ(StatusText(IDC_STATUS_SHUTDOWN), Japanese(TextId::StatusNotSet));
     EXPECT_FALSE(StatusEnabled(IDC_STATUS_SHUTDOWN));
 }
 

@@ -2,10 +2,10 @@
 #include <string>
 
 #include "app/HourgladeApp.h"
-#include "app/Texts.h"
 #include "controls/ErrDlg.h"
 #include "controls/MsgDlg.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/PanelDriver.h"
 
 namespace {
@@ -75,11 +75,11 @@ TEST_F(ErrorPopup, SizeFollowsTheTextAndTheScreenScaleAndItOpensTopmostAtTheGive
         EXPECT_EQ(place.bottom - place.top, height);
         EXPECT_TRUE(IsTopmost(popup));
         EXPECT_TRUE(::IsWindowVisible(popup));
-        EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), kRefusalWhileRunning);
+        EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), Japanese(TextId::RefusalWhileRunning));
         EXPECT_EQ(::GetCapture(), popup);
         PressKey(popup, VK_ESCAPE);
     });
-    ErrDlg popup(kRefusalWhileRunning, 120, 240);
+    ErrDlg popup(Japanese(TextId::RefusalWhileRunning), 120, 240);
     EXPECT_EQ(popup.DoModal(), -1);
     EXPECT_EQ(Watcher().SeenCount(), 1);
 }
@@ -97,7 +97,7 @@ TEST_F(ErrorPopup, LeftPressAnywhereClosesItWithoutReachingTheWindowUnderThePoin
                 EndPopup(popup, -1);
             }
         });
-        ErrDlg popup(kRefusalNoTime, 100, 100);
+        ErrDlg popup(Japanese(TextId::RefusalNoTime), 100, 100);
         EXPECT_EQ(popup.DoModal(), -1);
         PumpMessages();
     }
@@ -115,7 +115,7 @@ TEST_F(ErrorPopup, RightPressLeavesItOpenAndEnterClosesIt)
         EXPECT_EQ(PressTarget::Presses(), 0);
         PressKey(popup, VK_RETURN);
     });
-    ErrDlg popup(kRefusalHourAbove23, 100, 100);
+    ErrDlg popup(Japanese(TextId::RefusalHourAbove23), 100, 100);
     EXPECT_EQ(popup.DoModal(), -1);
 }
 
@@ -124,7 +124,7 @@ class Notice : public StartedAppTest {};
 TEST_F(Notice, OpensTopmostAndOwnerlessInTheMiddleOfTheWorkAreaAndIgnoresEnter)
 {
     Watcher().Then([](HWND notice) {
-        EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), kCounterOverflowNotice);
+        EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), Japanese(TextId::CounterOverflow));
         EXPECT_TRUE(IsTopmost(notice));
         EXPECT_EQ(::GetWindow(notice, GW_OWNER), nullptr);
         EXPECT_TRUE(::IsWindowEnabled(theApp.m_pMainWnd->m_hWnd));
@@ -139,14 +139,14 @@ TEST_F(Notice, OpensTopmostAndOwnerlessInTheMiddleOfTheWorkAreaAndIgnoresEnter)
         ASSERT_TRUE(::IsWindowVisible(notice)) << "Enter closed the notice";
         PressKey(notice, VK_ESCAPE);
     });
-    MsgDlg notice(kCounterOverflowNotice);
+    MsgDlg notice(Japanese(TextId::CounterOverflow));
     EXPECT_EQ(notice.DoModal(), 0);
 }
 
 TEST_F(Notice, ClosesWithItsCloseBox)
 {
     Watcher().Then([](HWND notice) { ::PostMessageW(notice, WM_SYSCOMMAND, SC_CLOSE, 0); });
-    MsgDlg notice(kCounterOverflowNotice);
+    MsgDlg notice(Japanese(TextId::CounterOverflow));
     EXPECT_EQ(notice.DoModal(), 0);
     EXPECT_EQ(Watcher().SeenCount(), 1);
 }

@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "app/HourgladeApp.h"
-#include "app/Texts.h"
 #include "controls/DropDownLayout.h"
 #include "controls/SelectorLayout.h"
 #include "controls/TComboBox.h"
 #include "framework/Gdi.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/TimeFieldHarness.h"
 
 namespace {
@@ -32,8 +32,8 @@ protected:
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
-        for (const wchar_t* mode : {kShutdownModeShutdown, kShutdownModeSleep, kShutdownModeHibernate})
-            m_cbMode.m_dropDown.m_items.push_back(mode);
+        for (const TextId mode : {TextId::ModeShutdown, TextId::ModeSleep, TextId::ModeHibernate})
+            m_cbMode.m_dropDown.m_items.push_back(Japanese(mode));
         m_cbMode.m_dropDown.m_nCurSel = 0;
         return TRUE;
     }

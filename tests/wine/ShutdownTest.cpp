@@ -4,10 +4,10 @@
 
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
-#include "app/Texts.h"
 #include "mainpanel/MainDlg.h"
 #include "panels/ShutdownDlg.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/ClockPanelHarness.h"
 #include "tests/wine/FakeClock.h"
 #include "tests/wine/PowerRecorder.h"
@@ -43,7 +43,7 @@ void ChooseMode(PowerAction mode)
 }
 
 // Closes the warning once it has shown the text, after running what the user does meanwhile.
-PopupWatcher::Action Warning(const wchar_t* text, std::function<void()> meanwhile = nullptr)
+PopupWatcher::Action Warning(const std::wstring& text, std::function<void()> meanwhile = nullptr)
 {
     return [text, meanwhile](HWND warning) {
         EXPECT_EQ(ControlText(warning, IDC_NOTICE_TEXT), text);
@@ -65,10 +65,10 @@ TEST_F(PowerOff, WarnsOnceFromThreeMinutesBeforeAndCarriesOutTheChosenModeWithTh
 {
     const struct {
         PowerAction mode;
-        const wchar_t* warning;
-    } modes[] = {{PowerAction::Shutdown, kShutdownWarningShutdown},
-                 {PowerAction::Sleep, kShutdownWarningSleep},
-                 {PowerAction::Hibernate, kShutdownWarningHibernate}};
+        const std::wstring& warning;
+    } modes[] = {{PowerAction::Shutdown, Japanese(TextId::WarningShutdown)},
+                 {PowerAction::Sleep, Japanese(TextId::WarningSleep)},
+                 {PowerAction::Hibernate, Japanese(TextId::WarningHibernate)}};
     for (const auto& chosen : modes) {
         const int seen = Watcher().SeenCount();
         power_recorder::Clear();
@@ -94,7 +94,7 @@ TEST_F(PowerOff, WarnsOnceFromThreeMinutesBeforeAndCarriesOutTheChosenModeWithTh
         EXPECT_EQ(theApp.m_nShutdownState, 0);
         EXPECT_FALSE(IsPressedIn(PowerOffPanel(), IDC_SET));
         EXPECT_EQ(Remaining(PowerOffPanel()), (DigitTexts{L"0", L"0", L"0", L"0"}));
-        EXPECT_EQ(StatusLine(IDC_STATUS_SHUTDOWN), kStatusNotSet);
+        EXPECT_EQ(StatusLine(IDC_STATUS_SHUTDOWN), Japanese(TextId::StatusNotSet));
         EXPECT_FALSE(IsIconActive());
         EXPECT_EQ(Object().m_cbMode.GetCurSel(), static_cast<int>(chosen.mode)) << "the mode was not kept";
         TickPowerOff();
@@ -115,7 +115,7 @@ TEST_F(PowerOff, WarnsAtTheFirstTickWhenSetWithinThreeMinutesAndAModeChangedAfte
     fake_clock::Set(At(10, 0, 30));
     SetPowerOff({L"1", L"0", L"0", L"2"});
     EXPECT_EQ(store::ReadString(kShutdownHistoryValue), L"10:02|");
-    Watcher().Then(Warning(kShutdownWarningShutdown));
+    Watcher().Then(Warning(Japanese(TextId::WarningShutdown)));
     fake_clock::Set(At(10, 0, 31));
     TickPowerOff();
     EXPECT_EQ(Watcher().SeenCount(), 1);
@@ -144,7 +144,7 @@ TEST_F(PowerOff, WhileTheSelectorsListIsOpenTheWarningAndTheActionTakeTheConfirm
     };
 
     withListOpenOffItsRows([this] {
-        Watcher().Then(Warning(kShutdownWarningSleep));
+        Watcher().Then(Warning(Japanese(TextId::WarningSleep)));
         TickPowerOff();
     });
     withListOpenOffItsRows([] {
@@ -180,7 +180,7 @@ TEST_F(PowerOff, ATickThatWaitedForTheWarningActsOnlyIfItsSettingStillHolds)
         power_recorder::Clear();
         fake_clock::Set(At(10, 1, 0));
         SetPowerOff({L"1", L"0", L"0", L"1"});
-        Watcher().Then(Warning(kShutdownWarningShutdown, waited.action));
+        Watcher().Then(Warning(Japanese(TextId::WarningShutdown), waited.action));
         TickPowerOff();
         EXPECT_EQ(power_recorder::Actions(), waited.expected) << waited.meanwhile;
         EXPECT_EQ(theApp.m_nShutdownState, waited.stateAfter) << waited.meanwhile;
@@ -193,9 +193,9 @@ TEST_F(PowerOff, ATickThatWaitedForTheWarningActsOnlyIfItsSettingStillHolds)
 PopupWatcher::Action CalledOff()
 {
     return [](HWND notice) {
-        EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), L"電源の遮断：　時刻を過ぎていたので中止。");
+        EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), Japanese(TextId::ShutdownSkipped));
         EXPECT_EQ(theApp.m_nShutdownState, 0);
-        EXPECT_EQ(StatusLine(IDC_STATUS_SHUTDOWN), kStatusNotSet);
+        EXPECT_EQ(StatusLine(IDC_STATUS_SHUTDOWN), Japanese(TextId::StatusNotSet));
         EXPECT_FALSE(IsIconActive());
         EndPopup(notice, 0);
     };
@@ -226,7 +226,7 @@ TEST_F(PowerOff, ATargetThatPassedWhileNobodySawItComingIsCalledOff)
         fake_clock::Set(c.lastTickBefore);
         // From three minutes before, the last tick warned as ever.
         const bool warned = c.lastTickBefore >= At(10, 7, 0);
-        if (warned) Watcher().Then(Warning(kShutdownWarningShutdown));
+        if (warned) Watcher().Then(Warning(Japanese(TextId::WarningShutdown)));
         TickPowerOff();
         if (c.message) ::SendMessageW(main, c.message, c.event, 0);
         fake_clock::Set(c.firstTickAfter);
@@ -248,7 +248,7 @@ TEST_F(PowerOff, AResumeBeforeTheTargetChangesNothing)
     fake_clock::Set(At(10, 5, 0));
     TickPowerOff();
     EXPECT_EQ(theApp.m_nShutdownState, 1);
-    Watcher().Then(Warning(kShutdownWarningShutdown));
+    Watcher().Then(Warning(Japanese(TextId::WarningShutdown)));
     for (const auto now : {At(10, 7, 0), At(10, 8, 0), At(10, 9, 0), At(10, 10, 0)}) {
         fake_clock::Set(now);
         TickPowerOff();

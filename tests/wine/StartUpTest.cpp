@@ -11,6 +11,7 @@
 #include "panels/ShutdownDlg.h"
 #include "panels/TimerDlg.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/AppHarness.h"
 #include "tests/wine/NotifyIconSpy.h"
 
@@ -66,6 +67,13 @@ TEST_F(StartUp, CreatesTheFivePanelsHiddenWithTheMainPanelAsOwner)
     }
     EXPECT_FALSE(HasControl(theApp.m_pCounterDlg->m_hWnd, IDC_HISTORY));
     EXPECT_TRUE(HasControl(theApp.m_pTimerDlg->m_hWnd, IDC_HISTORY));
+}
+
+// The texts come from the program's string table, which the resource compiler made from the same list.
+TEST_F(StartUp, LoadsEveryTextOfTheListFromTheStringTable)
+{
+    StartApp();
+    for (const TextId id : kAllTextIds) EXPECT_EQ(theApp.Text(id), Japanese(id)) << static_cast<unsigned>(id);
 }
 
 TEST_F(StartUp, MeasuresTheScaleFactorsOfTheScreen)

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "app/HourgladeApp.h"
-#include "app/Texts.h"
 #include "controls/ErrDlg.h"
 #include "panels/ClockTime.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/FakeClock.h"
 #include "tests/wine/TimeFieldHarness.h"
 
@@ -49,7 +49,7 @@ TEST_F(TimeField, RefusesDigitChangesBelowTheClickedButtonWhileTheClockRuns)
         const RECT button = ScreenRectOf(panel, running.button);
         Watcher().Then([&](HWND popup) {
             EXPECT_NE(dynamic_cast<ErrDlg*>(CWnd::FromHandle(popup)), nullptr) << "not the error popup";
-            EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), kRefusalWhileRunning);
+            EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), Japanese(TextId::RefusalWhileRunning));
             RECT place{};
             ::GetWindowRect(popup, &place);
             EXPECT_EQ(place.left, button.left);
@@ -175,7 +175,7 @@ TEST_F(TimeField, TypingWhileTheClockRunsIsRefusedAsAClickIs)
     theApp.m_nTimerState = 2;
     FocusControl(panel, IDC_DIGIT3);
     Watcher().Then([](HWND popup) {
-        EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), kRefusalWhileRunning);
+        EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), Japanese(TextId::RefusalWhileRunning));
         PostKey(popup, VK_ESCAPE);
     });
     PressKeys({'5'});

@@ -3,9 +3,9 @@
 
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
-#include "app/Texts.h"
 #include "panels/TimerDlg.h"
 #include "res/resource.h"
+#include "tests/TextList.h"
 #include "tests/wine/FakeSecondTicks.h"
 #include "tests/wine/PanelDriver.h"
 
@@ -29,7 +29,7 @@ TEST_F(Timer, ZeroTimeIsRefusedInAPopupOfItsSizeDirectlyBelowSet)
         RECT set{}, place{};
         ::GetWindowRect(::GetDlgItem(Panel(), IDC_SET), &set);
         ::GetWindowRect(popup, &place);
-        EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), kRefusalNoTime);
+        EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), Japanese(TextId::RefusalNoTime));
         EXPECT_EQ(place.left, set.left);
         EXPECT_EQ(place.top, set.bottom);
         EXPECT_EQ(place.right - place.left, static_cast<int>(130 * theApp.m_dScaleX));
@@ -58,7 +58,7 @@ TEST_F(Timer, OneSecondRunsOutAtTheFirstTickWithTheNoticeAfterTheMainPanelShowsI
         EXPECT_EQ(Remaining(Panel()), (Digits4{L"0", L"0", L"0", L"0"}));
         EXPECT_FALSE(IsPressedIn(Panel(), IDC_SET));
         EXPECT_TRUE(IsEnabled(Panel(), IDC_HISTORY));
-        EXPECT_EQ(StatusLine(IDC_STATUS_TIMER), kStatusNotSet);
+        EXPECT_EQ(StatusLine(IDC_STATUS_TIMER), Japanese(TextId::StatusNotSet));
         EXPECT_FALSE(IsIconActive());
         EndPopup(notice, 0);
     });
@@ -102,7 +102,7 @@ TEST_F(Timer, QuickSetCommandsStartTheTimerAndBringItsPanelToTheFront)
         EXPECT_EQ(Remaining(Panel()), quickSet.digits);
         EXPECT_EQ(theApp.m_pTimerDlg->m_history.front(), entry);
         EXPECT_EQ(store::ReadString(kTimerHistoryValue).value_or(L"").substr(0, 6), entry + L"|");
-        EXPECT_EQ(StatusLine(IDC_STATUS_TIMER), kStatusSet);
+        EXPECT_EQ(StatusLine(IDC_STATUS_TIMER), Japanese(TextId::StatusSet));
         EXPECT_TRUE(IsIconActive());
         EXPECT_TRUE(::IsWindowVisible(Panel()));
         EXPECT_TRUE(IsTopmost(Panel()));

@@ -1,0 +1,94 @@
+// Every text the program shows, in one list that the resource compiler and the C++ code both read.
+//
+// HG_STRINGS lists the texts the code shows, with their numbers in the string table; the dialog templates and the
+// menu name the rest. The texts themselves are HG_JA_<name>, Japanese. "%1" and "%2" in a text stand for what the
+// code fills in.
+#pragma once
+
+// clang-format off
+#define HG_STRINGS(X)            \
+    X(ProgramName, 1000)         \
+    X(StatusNotSet, 1001)        \
+    X(StatusSet, 1002)           \
+    X(StatusPaused, 1003)        \
+    X(TipAlarm, 1004)            \
+    X(TipTimer, 1005)            \
+    X(TipCounter, 1006)          \
+    X(TipShutdown, 1007)         \
+    X(TipPaused, 1008)           \
+    X(TipMode, 1009)             \
+    X(RefusalWhileRunning, 1010) \
+    X(RefusalHourAbove23, 1011)  \
+    X(RefusalNoTime, 1012)       \
+    X(WebsiteUnavailable, 1013)  \
+    X(TimerNotice, 1014)         \
+    X(CounterOverflow, 1015)     \
+    X(AlarmNotice, 1016)         \
+    X(ModeShutdown, 1017)        \
+    X(ModeSleep, 1018)           \
+    X(ModeHibernate, 1019)       \
+    X(WarningShutdown, 1020)     \
+    X(WarningSleep, 1021)        \
+    X(WarningHibernate, 1022)    \
+    X(ShutdownSkipped, 1023)     \
+    X(CouldNotStart, 1024)
+// clang-format on
+
+// The texts of the code
+#define HG_JA_ProgramName "Hourglade"
+#define HG_JA_StatusNotSet "セットされていません。"
+#define HG_JA_StatusSet "セットされています。"
+#define HG_JA_StatusPaused "セットされていますが、停止してます。"
+// The icon's tip: the program's name, then a line for each clock that is set
+#define HG_JA_TipAlarm "アラーム　%1"
+#define HG_JA_TipTimer "タイマー　%1"
+#define HG_JA_TipCounter "カウンター　%1"
+#define HG_JA_TipShutdown "電源の遮断　%1"
+#define HG_JA_TipPaused "%1（停止中）"
+#define HG_JA_TipMode "%1（%2）"
+// Refusals in the error popup; each begins with a space that keeps it off the popup's edge
+#define HG_JA_RefusalWhileRunning " 動作中は変更できません。"
+#define HG_JA_RefusalHourAbove23 " 時は 23 以下を設定して下さい。"
+#define HG_JA_RefusalNoTime " 時間を設定して下さい。"
+#define HG_JA_WebsiteUnavailable "ウェブサイトが開けません。"
+// Notices: the minutes and seconds set; the hour and minute of the alarm
+#define HG_JA_TimerNotice "タイマー：　%1 分 %2 秒 経過しました。"
+#define HG_JA_CounterOverflow "カウンター：　オーバーフローしました。"
+#define HG_JA_AlarmNotice "アラーム：　　%1 時 %2 分 です。"
+// The power-off's modes, in the order of the selector's items, and their warnings three minutes before
+#define HG_JA_ModeShutdown "シャットダウン"
+#define HG_JA_ModeSleep "スリープ"
+#define HG_JA_ModeHibernate "休止状態"
+#define HG_JA_WarningShutdown "　　3 分以内に電源を遮断します。"
+#define HG_JA_WarningSleep "　　3 分以内にスリープします。"
+#define HG_JA_WarningHibernate "　　3 分以内に休止状態に入ります。"
+// A power-off whose time passed while the computer slept, or while the clock jumped past it, is called off
+#define HG_JA_ShutdownSkipped "電源の遮断：　時刻を過ぎていたので中止。"
+#define HG_JA_CouldNotStart "Hourglade を起動できませんでした。"
+
+// The texts of the dialog templates and the menu
+#define HG_JA_Menu "メニュー"
+#define HG_JA_QuickSet "簡易セット"
+#define HG_JA_MainPanel "メインパネル"
+#define HG_JA_Alarm "アラーム"
+#define HG_JA_Timer "タイマー"
+#define HG_JA_Counter "カウンター"
+#define HG_JA_Shutdown "電源の遮断"
+#define HG_JA_Exit "終了"
+#define HG_JA_Timer1 "１分タイマー"
+#define HG_JA_Timer3 "３分タイマー"
+#define HG_JA_Timer5 "５分タイマー"
+#define HG_JA_Timer10 "１０分タイマー"
+#define HG_JA_StartCounter "カウンターをスタート"
+#define HG_JA_Set "セット"
+#define HG_JA_Stop "ストップ"
+#define HG_JA_Cancel "キャンセル"
+#define HG_JA_Ok "OK"
+#define HG_JA_Hours "時"
+#define HG_JA_Minutes "分"
+#define HG_JA_Seconds "秒"
+#define HG_JA_Left "残"
+#define HG_JA_RemoveFromTray "タスクトレイから削除"
+#define HG_JA_Website "Website"
+// The version record's description of the program
+#define HG_JA_Description "アラーム、タイマー、カウンター、電源の遮断"
