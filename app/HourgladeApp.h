@@ -5,6 +5,7 @@
 
 #include "app/SingleInstance.h"
 #include "app/Texts.h"
+#include "controls/Geometry.h"
 #include "framework/App.h"
 
 class CMainDlg;
@@ -56,6 +57,7 @@ public:
     // Logical pixels per inch of the screen divided by 96, across and down.
     double m_dScaleX = 1.0;
     double m_dScaleY = 1.0;
+    Scale ScreenScale() const { return {m_dScaleX, m_dScaleY}; }
 
 private:
     void LoadStoredValues();

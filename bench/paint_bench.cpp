@@ -47,7 +47,7 @@ void MeasureDigitPicker()
     NumDlg picker(9, 100, 100);
     picker.Create(IDD_DIGIT_PICKER);
     // The pointer on digit 5: the highlight and all ten digits drawn.
-    const RectF five = PickerLayout({theApp.m_dScaleX, theApp.m_dScaleY}).HighlightRect(5);
+    const RectF five = PickerLayout(theApp.ScreenScale()).HighlightRect(5);
     const int x = static_cast<int>(five.x + five.width / 2);
     const int y = static_cast<int>(five.y + five.height / 2);
     picker.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(x, y));

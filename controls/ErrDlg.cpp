@@ -14,7 +14,7 @@ END_MESSAGE_MAP()
 ErrDlg::ErrDlg(const std::wstring& text, int left, int top)
     : CDialog(IDD_ERROR), m_strText(text), m_nLeft(left), m_nTop(top)
 {
-    const PopupLayout layout(Scale{theApp.m_dScaleX, theApp.m_dScaleY});
+    const PopupLayout layout(theApp.ScreenScale());
     m_nWidth = layout.ErrorWidth(m_strText.size());
     m_nHeight = layout.ErrorHeight();
 }

@@ -54,7 +54,7 @@ NumDlg::NumDlg(int maxDigit, int left, int top)
       m_nLeft(left),
       m_nTop(top),
       m_nHover(PickerLayout::kNoDigit),
-      m_layout({theApp.m_dScaleX, theApp.m_dScaleY})
+      m_layout(theApp.ScreenScale())
 {
     m_nWidth = m_layout.OuterWidth();
     m_nHeight = m_layout.OuterHeight();

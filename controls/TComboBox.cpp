@@ -45,7 +45,7 @@ void TComboBox::OnPaint()
 // Shows the confirmed choice, also when the field repaints while the list is open.
 void TComboBox::DrawPicture(HDC hDC, const RECT& client) const
 {
-    const SelectorLayout layout({theApp.m_dScaleX, theApp.m_dScaleY});
+    const SelectorLayout layout(theApp.ScreenScale());
     FillSolidRect(hDC, client, ColourOf(kSelectorBackground));
     DrawChevron(hDC, layout.Chevron({client.left, client.top, client.right, client.bottom}));
 

@@ -46,7 +46,7 @@ TDropDownDlg::TDropDownDlg()
       m_nWidth(0),
       m_bDeletable(false),
       m_bDeleteHot(false),
-      m_layout({theApp.m_dScaleX, theApp.m_dScaleY})
+      m_layout(theApp.ScreenScale())
 {
     m_font = GdiObject<HFONT>(CreateRowFont(m_layout));
 }

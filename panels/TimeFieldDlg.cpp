@@ -157,7 +157,7 @@ void TimeFieldDlg::OnHistory()
     dropDown.m_items.assign(sorted.begin(), sorted.end());
     dropDown.m_nLeft = place.left;
     dropDown.m_nTop = place.bottom;
-    dropDown.m_nWidth = DropDownLayout({theApp.m_dScaleX, theApp.m_dScaleY}).HistoryWidth();
+    dropDown.m_nWidth = DropDownLayout(theApp.ScreenScale()).HistoryWidth();
     dropDown.m_bDeletable = true;
     const int chosen = static_cast<int>(dropDown.DoModal());
 

@@ -16,7 +16,7 @@ constexpr Rgb kGrey{160, 160, 160};
 
 PickerLayout Layout()
 {
-    return PickerLayout(AppScale());
+    return PickerLayout(theApp.ScreenScale());
 }
 
 Point CentreOf(const RectF& rect)

@@ -17,7 +17,7 @@ constexpr Rgb kRed{255, 0, 0};
 
 DropDownLayout Layout()
 {
-    return DropDownLayout(AppScale());
+    return DropDownLayout(theApp.ScreenScale());
 }
 
 Rect ClientOf(HWND popup)

@@ -82,7 +82,7 @@ enum class InRow { Corner, Text, RightEnd };
 
 Point At(HWND list, int row, InRow place = InRow::Text)
 {
-    const Rect band = DropDownLayout(AppScale()).HighlightBand(row, ClientOf(list));
+    const Rect band = DropDownLayout(theApp.ScreenScale()).HighlightBand(row, ClientOf(list));
     const int middle = (band.top + band.bottom) / 2;
     switch (place) {
     case InRow::Corner:
@@ -152,7 +152,7 @@ protected:
 
 TEST_F(Selector, ShowsItsFirstRowInBlackOnWhiteWithTheChevronAtEveryScale)
 {
-    const SelectorLayout layout(AppScale());
+    const SelectorLayout layout(theApp.ScreenScale());
     const Rect client = ClientOf(Field());
     const Point text = layout.TextOrigin();
     const std::array<Point, 3> chevron = layout.Chevron(client);
@@ -175,7 +175,7 @@ TEST_F(Selector, ShowsItsFirstRowInBlackOnWhiteWithTheChevronAtEveryScale)
 TEST_F(Selector, AChoiceThatNamesNoRowShowsNoText)
 {
     PictureShowing(3);
-    const Point text = SelectorLayout(AppScale()).TextOrigin();
+    const Point text = SelectorLayout(theApp.ScreenScale()).TextOrigin();
     const Rect client = ClientOf(Field());
     EXPECT_EQ(DarkestPixel(Field(), {text.x, text.y, client.right / 2, client.bottom}), kWhite);
 }

@@ -75,11 +75,6 @@ UINT ShowCommand(Panel panel)
     return ID_MENU_SHUTDOWN;
 }
 
-Scale AppScale()
-{
-    return {theApp.m_dScaleX, theApp.m_dScaleY};
-}
-
 void MovePointer(HWND window, Point client)
 {
     ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));

@@ -18,9 +18,6 @@ enum class Panel { Alarm, Timer, Shutdown };
 TimeFieldDlg& PanelObject(Panel panel);
 UINT ShowCommand(Panel panel);
 
-// The screen scale factors the program measured.
-Scale AppScale();
-
 // A pointer movement and a left press at a client point of a window, as the capture delivers them.
 void MovePointer(HWND window, Point client);
 void PressAt(HWND window, Point client);
