@@ -4,6 +4,7 @@
 #include <array>
 
 #include "controls/Geometry.h"
+#include "framework/Drawing.h"
 
 inline constexpr Rgb kDropDownBackground{255, 255, 255};
 inline constexpr Rgb kDropDownFrameTopLeft{192, 192, 192};

@@ -1,5 +1,5 @@
 #pragma once
-// Value types of the custom-drawn controls' layouts: scale factors, points, rectangles, line segments, colours.
+// Value types of the custom-drawn controls' layouts: scale factors, points, rectangles, line segments.
 
 // The screen's logical pixels per inch divided by 96, across (x) and down (y).
 struct Scale {
@@ -36,9 +36,4 @@ struct RectF {
 struct Segment {
     Point from, to;
     friend constexpr bool operator==(const Segment&, const Segment&) = default;
-};
-
-struct Rgb {
-    unsigned char r, g, b;
-    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };

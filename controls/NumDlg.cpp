@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr wchar_t kDigitFontFamily[] = L"Meiryo";
-
 std::optional<Arrow> ArrowOfKey(UINT key)
 {
     switch (key) {
@@ -28,6 +26,11 @@ std::optional<Arrow> ArrowOfKey(UINT key)
     default:
         return std::nullopt;
     }
+}
+
+Gdiplus::Color ToGdiplus(Rgb colour)
+{
+    return {colour.r, colour.g, colour.b};
 }
 
 Gdiplus::RectF ToGdiplus(const RectF& rect)
@@ -83,12 +86,11 @@ void NumDlg::DrawPicture(const DibSection& picture) const
     Gdiplus::Bitmap canvas(picture.Width(), picture.Height(), picture.Stride(), PixelFormat32bppRGB,
                            static_cast<BYTE*>(picture.Bits()));
     Gdiplus::Graphics graphics(&canvas);
-    const Gdiplus::SolidBrush background{Gdiplus::Color(kPickerBackground)};
-    const Gdiplus::SolidBrush highlight{Gdiplus::Color(kPickerHighlight)};
-    const Gdiplus::SolidBrush allowedDigit{Gdiplus::Color(kPickerAllowedDigit)};
-    const Gdiplus::SolidBrush disallowedDigit{Gdiplus::Color(kPickerDisallowedDigit)};
-    const Gdiplus::FontFamily meiryo(kDigitFontFamily);
-    const Gdiplus::Font font(meiryo.IsAvailable() ? &meiryo : Gdiplus::FontFamily::GenericSansSerif(),
+    const Gdiplus::SolidBrush background(ToGdiplus(kPickerBackground));
+    const Gdiplus::SolidBrush highlight(ToGdiplus(kPickerHighlight));
+    Gdiplus::SolidBrush digitBrush(ToGdiplus(kPickerAllowedDigit));
+    const Gdiplus::FontFamily typeface(kTypeface);
+    const Gdiplus::Font font(typeface.IsAvailable() ? &typeface : Gdiplus::FontFamily::GenericSansSerif(),
                              static_cast<Gdiplus::REAL>(PickerLayout::kFontPoints), Gdiplus::FontStyleRegular,
                              Gdiplus::UnitPoint);
     Gdiplus::StringFormat centred;
@@ -101,9 +103,9 @@ void NumDlg::DrawPicture(const DibSection& picture) const
     }
     for (int digit = 0; digit <= 9; ++digit) {
         const std::wstring text = std::to_wstring(digit);
-        const Gdiplus::Brush* colour = PickerLayout::IsAllowed(digit, m_nMaxDigit) ? &allowedDigit : &disallowedDigit;
+        digitBrush.SetColor(ToGdiplus(PickerLayout::DigitColour(digit, m_nMaxDigit)));
         graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), &font,
-                            ToGdiplus(m_layout.DigitTextRect(digit)), &centred, colour);
+                            ToGdiplus(m_layout.DigitTextRect(digit)), &centred, &digitBrush);
     }
 }
 

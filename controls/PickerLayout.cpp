@@ -109,7 +109,7 @@ bool PickerLayout::IsAllowed(int digit, int maxDigit)
     return digit == 0 || digit <= maxDigit;
 }
 
-std::uint32_t PickerLayout::DigitColour(int digit, int maxDigit)
+Rgb PickerLayout::DigitColour(int digit, int maxDigit)
 {
     return IsAllowed(digit, maxDigit) ? kPickerAllowedDigit : kPickerDisallowedDigit;
 }

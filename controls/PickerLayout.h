@@ -1,15 +1,13 @@
 #pragma once
 // Geometry, colours and hit test of the digit picker popup (NumDlg): the digit 0 on a wide top row and the
 // digits 1 to 9 in a three-by-three grid beneath it.
-#include <cstdint>
-
 #include "controls/Geometry.h"
+#include "framework/Drawing.h"
 
-// Opaque ARGB colours, as the drawing library takes them.
-inline constexpr std::uint32_t kPickerBackground = 0xFFF0F0F0;
-inline constexpr std::uint32_t kPickerHighlight = 0xFFD0D0D0;
-inline constexpr std::uint32_t kPickerAllowedDigit = 0xFF000000;
-inline constexpr std::uint32_t kPickerDisallowedDigit = 0xFFA0A0A0;
+inline constexpr Rgb kPickerBackground{240, 240, 240};
+inline constexpr Rgb kPickerHighlight{208, 208, 208};
+inline constexpr Rgb kPickerAllowedDigit{0, 0, 0};
+inline constexpr Rgb kPickerDisallowedDigit{160, 160, 160};
 
 // The arrow keys, which move the highlight over the allowed cells.
 enum class Arrow { Left, Right, Up, Down };
@@ -45,7 +43,7 @@ public:
     static int HoverAfterArrow(int hover, Arrow arrow, int maxDigit);
 
     static bool IsAllowed(int digit, int maxDigit);
-    static std::uint32_t DigitColour(int digit, int maxDigit);
+    static Rgb DigitColour(int digit, int maxDigit);
 
 private:
     Scale m_scale;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "controls/Geometry.h"
+#include "framework/Drawing.h"
 
 inline constexpr Rgb kSelectorBackground{255, 255, 255};
 inline constexpr Rgb kSelectorChevron{64, 64, 64};

@@ -7,11 +7,6 @@
 
 namespace {
 
-COLORREF ColourOf(Rgb colour)
-{
-    return RGB(colour.r, colour.g, colour.b);
-}
-
 void DrawChevron(HDC hDC, const std::array<Point, 3>& chevron)
 {
     const GdiObject<HPEN> chevronPen(::CreatePen(PS_SOLID, 1, ColourOf(kSelectorChevron)));
@@ -46,7 +41,7 @@ void TComboBox::OnPaint()
 void TComboBox::DrawPicture(HDC hDC, const RECT& client) const
 {
     const SelectorLayout layout(theApp.ScreenScale());
-    FillSolidRect(hDC, client, ColourOf(kSelectorBackground));
+    FillSolidRect(hDC, client, kSelectorBackground);
     DrawChevron(hDC, layout.Chevron({client.left, client.top, client.right, client.bottom}));
 
     const int row = DropDownLayout::ExistingRowOrNone(GetCurSel(), static_cast<int>(m_dropDown.m_items.size()));

@@ -6,13 +6,6 @@
 
 namespace {
 
-constexpr wchar_t kRowFontFace[] = L"メイリオ";
-
-COLORREF ColourOf(Rgb colour)
-{
-    return RGB(colour.r, colour.g, colour.b);
-}
-
 RECT ToRECT(const Rect& rect)
 {
     return {rect.left, rect.top, rect.right, rect.bottom};
@@ -23,7 +16,7 @@ HFONT CreateRowFont(const DropDownLayout& layout)
     // A positive height asks for the height of the character cell.
     return ::CreateFontW(layout.FontHeight(), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                         kRowFontFace);
+                         kTypeface);
 }
 
 }  // namespace
@@ -86,8 +79,8 @@ void TDropDownDlg::OnPaint()
 
 void TDropDownDlg::DrawPicture(HDC hDC, const Rect& client) const
 {
-    FillSolidRect(hDC, ToRECT(client), ColourOf(kDropDownBackground));
-    Draw3dRect(hDC, ToRECT(client), ColourOf(kDropDownFrameTopLeft), ColourOf(kDropDownFrameBottomRight));
+    FillSolidRect(hDC, ToRECT(client), kDropDownBackground);
+    Draw3dRect(hDC, ToRECT(client), kDropDownFrameTopLeft, kDropDownFrameBottomRight);
 
     const SelectedObject font(hDC, m_font.Get());
     ::SetTextAlign(hDC, TA_LEFT | TA_TOP);
@@ -98,16 +91,16 @@ void TDropDownDlg::DrawPicture(HDC hDC, const Rect& client) const
         if (row == m_nCurSel)
             DrawHighlightedRow(hDC, row, client);
         else
-            DrawRowText(hDC, row, ColourOf(kDropDownText));
+            DrawRowText(hDC, row, kDropDownText);
     }
 }
 
 // The band and the delete square run over the right edge of the frame.
 void TDropDownDlg::DrawHighlightedRow(HDC hDC, int row, const Rect& client) const
 {
-    FillSolidRect(hDC, ToRECT(m_layout.HighlightBand(row, client)), ColourOf(kDropDownHighlight));
-    if (m_bDeleteHot) FillSolidRect(hDC, ToRECT(m_layout.DeleteSquare(row, client)), ColourOf(kDropDownDeleteHot));
-    DrawRowText(hDC, row, ColourOf(kDropDownHighlightedText));
+    FillSolidRect(hDC, ToRECT(m_layout.HighlightBand(row, client)), kDropDownHighlight);
+    if (m_bDeleteHot) FillSolidRect(hDC, ToRECT(m_layout.DeleteSquare(row, client)), kDropDownDeleteHot);
+    DrawRowText(hDC, row, kDropDownHighlightedText);
     if (!m_bDeletable) return;
     for (const Segment& line : m_layout.DeleteCross(row, client)) {
         ::MoveToEx(hDC, line.from.x, line.from.y, nullptr);
@@ -115,11 +108,11 @@ void TDropDownDlg::DrawHighlightedRow(HDC hDC, int row, const Rect& client) cons
     }
 }
 
-void TDropDownDlg::DrawRowText(HDC hDC, int row, COLORREF colour) const
+void TDropDownDlg::DrawRowText(HDC hDC, int row, Rgb colour) const
 {
     const Point origin = m_layout.TextOrigin(row);
     const std::wstring& text = m_items[static_cast<size_t>(row)];
-    ::SetTextColor(hDC, colour);
+    ::SetTextColor(hDC, ColourOf(colour));
     ::TextOutW(hDC, origin.x, origin.y, text.c_str(), static_cast<int>(text.size()));
 }
 

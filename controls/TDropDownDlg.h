@@ -58,7 +58,7 @@ private:
 
     void DrawPicture(HDC hDC, const Rect& client) const;
     void DrawHighlightedRow(HDC hDC, int row, const Rect& client) const;
-    void DrawRowText(HDC hDC, int row, COLORREF colour) const;
+    void DrawRowText(HDC hDC, int row, Rgb colour) const;
 
     DropDownLayout m_layout;
 };

@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "framework/Drawing.h"
+
 // The device context of a window's client area (GetDC / ReleaseDC); a null window gives the whole screen.
 class WindowDC {
 public:
@@ -124,16 +126,21 @@ private:
     HMENU m_hMenu;
 };
 
-// Fills a rectangle with one colour, as the background colour of an opaque text output (no brush is created).
-inline void FillSolidRect(HDC hDC, const RECT& rect, COLORREF colour)
+inline COLORREF ColourOf(Rgb colour)
 {
-    ::SetBkColor(hDC, colour);
+    return RGB(colour.r, colour.g, colour.b);
+}
+
+// Fills a rectangle with one colour, as the background colour of an opaque text output (no brush is created).
+inline void FillSolidRect(HDC hDC, const RECT& rect, Rgb colour)
+{
+    ::SetBkColor(hDC, ColourOf(colour));
     ::ExtTextOutW(hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
 // A one-pixel frame just inside a rectangle: the top and left edges in one colour, the right and bottom edges,
 // over their full length, in the other.
-inline void Draw3dRect(HDC hDC, const RECT& rect, COLORREF topLeft, COLORREF bottomRight)
+inline void Draw3dRect(HDC hDC, const RECT& rect, Rgb topLeft, Rgb bottomRight)
 {
     FillSolidRect(hDC, {rect.left, rect.top, rect.right - 1, rect.top + 1}, topLeft);
     FillSolidRect(hDC, {rect.left, rect.top, rect.left + 1, rect.bottom - 1}, topLeft);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "controls/Geometry.h"
+#include "framework/Drawing.h"
 #include "panels/TimeFieldDlg.h"
 #include "tests/wine/ImportPatch.h"
 #include "tests/wine/PanelDriver.h"
