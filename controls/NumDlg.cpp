@@ -6,8 +6,7 @@
 #include <string>
 
 #include "app/HourgladeApp.h"
-#include "framework/DibSection.h"
-#include "framework/Gdi.h"
+#include "framework/PaintBuffer.h"
 #include "res/resource.h"
 
 namespace {
@@ -73,11 +72,8 @@ BOOL NumDlg::OnInitDialog()
 
 void NumDlg::OnPaint()
 {
-    const PaintDC window(m_hWnd);
-    const DibSection picture(m_nWidth, m_nHeight);
-    DrawPicture(picture);
-    // The picture is as large as the whole popup; the frame clips what lies beyond the client area.
-    ::BitBlt(window.Get(), 0, 0, m_nWidth, m_nHeight, picture.GetDC(), 0, 0, SRCCOPY);
+    const PaintBuffer buffer(*this);
+    DrawPicture(buffer.Picture());
 }
 
 void NumDlg::DrawPicture(const DibSection& picture) const
@@ -97,7 +93,7 @@ void NumDlg::DrawPicture(const DibSection& picture) const
     centred.SetAlignment(Gdiplus::StringAlignmentCenter);
     centred.SetLineAlignment(Gdiplus::StringAlignmentCenter);
 
-    graphics.FillRectangle(&background, 0, 0, m_nWidth, m_nHeight);
+    graphics.FillRectangle(&background, 0, 0, picture.Width(), picture.Height());
     if (m_nHover != PickerLayout::kNoDigit) {
         graphics.FillRectangle(&highlight, ToGdiplus(m_layout.HighlightRect(m_nHover)));
     }

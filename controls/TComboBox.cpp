@@ -4,6 +4,7 @@
 #include "controls/DropDownLayout.h"
 #include "controls/SelectorLayout.h"
 #include "framework/Gdi.h"
+#include "framework/PaintBuffer.h"
 
 namespace {
 
@@ -24,17 +25,11 @@ BEGIN_MESSAGE_MAP(TComboBox, CWnd)
 END_MESSAGE_MAP()
 // clang-format on
 
+// The picture covers the whole placeholder, which never paints itself.
 void TComboBox::OnPaint()
 {
-    // The placeholder paints itself and validates the field; the picture then covers it whole.
-    Default();
-    const RECT client = GetClientRect();
-    const WindowDC window(m_hWnd);
-    const MemoryDC picture(window.Get());
-    const GdiObject<HBITMAP> bitmap(::CreateCompatibleBitmap(window.Get(), client.right, client.bottom));
-    const SelectedObject selected(picture.Get(), bitmap.Get());
-    DrawPicture(picture.Get(), client);
-    ::BitBlt(window.Get(), 0, 0, client.right, client.bottom, picture.Get(), 0, 0, SRCCOPY);
+    const PaintBuffer buffer(*this);
+    DrawPicture(buffer.GetDC(), GetClientRect());
 }
 
 // Shows the confirmed choice, also when the field repaints while the list is open.

@@ -1,7 +1,7 @@
 #include "controls/TDropDownDlg.h"
 
 #include "app/HourgladeApp.h"
-#include "framework/DibSection.h"
+#include "framework/PaintBuffer.h"
 #include "res/resource.h"
 
 namespace {
@@ -70,11 +70,8 @@ int TDropDownDlg::ChosenRow() const
 
 void TDropDownDlg::OnPaint()
 {
-    const PaintDC window(m_hWnd);
-    const Rect client = ClientArea();
-    const DibSection picture(client.Width(), client.Height());
-    DrawPicture(picture.GetDC(), client);
-    ::BitBlt(window.Get(), 0, 0, client.Width(), client.Height(), picture.GetDC(), 0, 0, SRCCOPY);
+    const PaintBuffer buffer(*this);
+    DrawPicture(buffer.GetDC(), ClientArea());
 }
 
 void TDropDownDlg::DrawPicture(HDC hDC, const Rect& client) const

@@ -24,21 +24,6 @@ private:
     HDC m_hDC;
 };
 
-// Painting of a window's invalid region (BeginPaint / EndPaint).
-class PaintDC {
-public:
-    explicit PaintDC(HWND hWnd) : m_hWnd(hWnd) { m_hDC = ::BeginPaint(hWnd, &m_paint); }
-    ~PaintDC() { ::EndPaint(m_hWnd, &m_paint); }
-    PaintDC(const PaintDC&) = delete;
-    PaintDC& operator=(const PaintDC&) = delete;
-    HDC Get() const { return m_hDC; }
-
-private:
-    HWND m_hWnd;
-    PAINTSTRUCT m_paint{};
-    HDC m_hDC = nullptr;
-};
-
 // A memory device context compatible with another one (CreateCompatibleDC / DeleteDC).
 class MemoryDC {
 public:
