@@ -24,35 +24,27 @@ private:
     HDC m_hDC;
 };
 
-// A memory device context compatible with another one (CreateCompatibleDC / DeleteDC).
-class MemoryDC {
-public:
-    explicit MemoryDC(HDC compatibleWith) : m_hDC(::CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDC()
-    {
-        if (m_hDC) ::DeleteDC(m_hDC);
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC Get() const { return m_hDC; }
-
-private:
-    HDC m_hDC;
-};
-
 namespace gdi_detail {
 inline void Release(HGDIOBJ object)
 {
     ::DeleteObject(object);
 }
+inline void Release(HDC memoryDC)
+{
+    ::DeleteDC(memoryDC);
+}
 inline void Release(HICON icon)
 {
     ::DestroyIcon(icon);
 }
+inline void Release(HMENU menu)
+{
+    ::DestroyMenu(menu);
+}
 }  // namespace gdi_detail
 
-// Owns one GDI object (pen, brush, font, bitmap) and deletes it, or one icon loaded for one use (not a shared
-// one) and destroys it.
+// Owns one GDI object (pen, brush, font, bitmap, memory device context) and deletes it, or one icon or menu loaded
+// for one use (not a shared icon) and destroys it.
 template <class Handle> class GdiObject {
 public:
     explicit GdiObject(Handle handle = nullptr) : m_handle(handle) {}
@@ -95,20 +87,16 @@ private:
 
 using OwnedIcon = GdiObject<HICON>;
 
-// A menu loaded from the program's resources, destroyed with its owner.
-class LoadedMenu {
+// A memory device context compatible with another one (CreateCompatibleDC / DeleteDC).
+class MemoryDC : public GdiObject<HDC> {
 public:
-    explicit LoadedMenu(UINT id) : m_hMenu(::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id))) {}
-    ~LoadedMenu()
-    {
-        if (m_hMenu) ::DestroyMenu(m_hMenu);
-    }
-    LoadedMenu(const LoadedMenu&) = delete;
-    LoadedMenu& operator=(const LoadedMenu&) = delete;
-    HMENU Get() const { return m_hMenu; }
+    explicit MemoryDC(HDC compatibleWith) : GdiObject(::CreateCompatibleDC(compatibleWith)) {}
+};
 
-private:
-    HMENU m_hMenu;
+// A menu loaded from the program's resources, destroyed with its owner.
+class LoadedMenu : public GdiObject<HMENU> {
+public:
+    explicit LoadedMenu(UINT id) : GdiObject(::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id))) {}
 };
 
 inline COLORREF ColourOf(Rgb colour)
