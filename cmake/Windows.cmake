@@ -23,6 +23,7 @@ add_library(hourglade_ui OBJECT
   controls/ErrDlg.cpp
   controls/MsgDlg.cpp
   controls/NumDlg.cpp
+  controls/PopupDlg.cpp
   controls/TComboBox.cpp
   controls/TDropDownDlg.cpp
   mainpanel/ExitDlg.cpp

@@ -4,27 +4,17 @@
 // and reaches no other window; Enter and Esc close it too.
 #include <string>
 
-#include "framework/Dialog.h"
+#include "controls/PopupDlg.h"
 
-class ErrDlg : public CDialog {
+class ErrDlg : public PopupDlg {
 public:
     // left, top: the screen point for the popup's top-left corner.
     ErrDlg(const std::wstring& text, int left, int top);
 
-    BOOL PreTranslateMessage(MSG* msg) override;
-
     std::wstring m_strText;
-    int m_nLeft;
-    int m_nTop;
-    int m_nWidth;
-    int m_nHeight;
     CStatic m_stText;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-
-    void OnClose() { EndDialog(-1); }
-
-    DECLARE_MESSAGE_MAP()
 };

@@ -41,33 +41,20 @@ Gdiplus::RectF ToGdiplus(const RectF& rect)
 }  // namespace
 
 // clang-format off
-BEGIN_MESSAGE_MAP(NumDlg, CDialog)
+BEGIN_MESSAGE_MAP(NumDlg, PopupDlg)
     ON_WM_PAINT()
     ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 // clang-format on
 
 NumDlg::NumDlg(int maxDigit, int left, int top)
-    : CDialog(IDD_DIGIT_PICKER),
+    : PopupDlg(IDD_DIGIT_PICKER, Stacking::Topmost, left, top),
       m_nMaxDigit(maxDigit),
-      m_nLeft(left),
-      m_nTop(top),
       m_nHover(PickerLayout::kNoDigit),
       m_layout(theApp.ScreenScale())
 {
     m_nWidth = m_layout.OuterWidth();
     m_nHeight = m_layout.OuterHeight();
-}
-
-BOOL NumDlg::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    SetWindowPos(HWND_TOPMOST, m_nLeft, m_nTop, m_nWidth, m_nHeight, SWP_SHOWWINDOW);
-    SetCapture();
-    return TRUE;
 }
 
 void NumDlg::OnPaint()
@@ -113,18 +100,6 @@ void NumDlg::OnMouseMove(UINT, POINT point)
     InvalidateRect(nullptr, FALSE);
 }
 
-// With the capture, presses outside the popup come here too; they end it without a choice.
-void NumDlg::OnLButtonDown(UINT, POINT)
-{
-    EndDialog(m_nHover);
-}
-
-BOOL NumDlg::PreTranslateMessage(MSG* msg)
-{
-    if (msg->message == WM_KEYDOWN && OnKey(static_cast<UINT>(msg->wParam))) return TRUE;
-    return CDialog::PreTranslateMessage(msg);
-}
-
 // A digit key does what a press on its cell does, but a grey digit only beeps and the picker stays open. The
 // arrows move the same highlight as the pointer, which Enter then chooses.
 bool NumDlg::OnKey(UINT key)
@@ -141,14 +116,4 @@ bool NumDlg::OnKey(UINT key)
     m_nHover = PickerLayout::HoverAfterArrow(m_nHover, *arrow, m_nMaxDigit);
     InvalidateRect(nullptr, FALSE);
     return true;
-}
-
-void NumDlg::OnOK()
-{
-    EndDialog(m_nHover);
-}
-
-void NumDlg::OnCancel()
-{
-    EndDialog(PickerLayout::kNoDigit);
 }

@@ -22,21 +22,15 @@ HFONT CreateRowFont(const DropDownLayout& layout)
 }  // namespace
 
 // clang-format off
-BEGIN_MESSAGE_MAP(TDropDownDlg, CDialog)
+BEGIN_MESSAGE_MAP(TDropDownDlg, PopupDlg)
     ON_WM_PAINT()
     ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 // clang-format on
 
 TDropDownDlg::TDropDownDlg()
-    : CDialog(IDD_DROPDOWN),
+    : PopupDlg(IDD_DROPDOWN, Stacking::AboveOwner, 0, 0),
       m_nCurSel(DropDownLayout::kNoRow),
-      m_nLeft(0),
-      m_nTop(0),
-      m_nWidth(0),
       m_bDeletable(false),
       m_bDeleteHot(false),
       m_layout(theApp.ScreenScale())
@@ -44,17 +38,10 @@ TDropDownDlg::TDropDownDlg()
     m_font = GdiObject<HFONT>(CreateRowFont(m_layout));
 }
 
-BOOL TDropDownDlg::OnInitDialog()
+void TDropDownDlg::Place()
 {
-    CDialog::OnInitDialog();
-    FitToRows();
-    SetCapture();
-    return TRUE;
-}
-
-void TDropDownDlg::FitToRows()
-{
-    MoveWindow(m_nLeft, m_nTop, m_nWidth, m_layout.WindowHeight(RowCount()));
+    m_nHeight = m_layout.WindowHeight(RowCount());
+    PopupDlg::Place();
 }
 
 Rect TDropDownDlg::ClientArea() const
@@ -63,7 +50,7 @@ Rect TDropDownDlg::ClientArea() const
     return {client.left, client.top, client.right, client.bottom};
 }
 
-int TDropDownDlg::ChosenRow() const
+int TDropDownDlg::Choice() const
 {
     return DropDownLayout::ExistingRowOrNone(m_nCurSel, RowCount());
 }
@@ -124,11 +111,12 @@ void TDropDownDlg::OnMouseMove(UINT, POINT point)
     if (m_nCurSel != oldSel || m_bDeleteHot != oldDeleteHot) InvalidateRect(nullptr, TRUE);
 }
 
-// With the capture, presses outside the popup come here too; they end it without a choice.
+// A press on the highlighted row's delete mark deletes that row; any other press ends the list with the row under
+// the pointer, with none outside the rows.
 void TDropDownDlg::OnLButtonDown(UINT, POINT point)
 {
     Default();
-    const int row = ChosenRow();
+    const int row = Choice();
     if (m_bDeletable && row != DropDownLayout::kNoRow && m_layout.InDeleteColumn({point.x, point.y}, ClientArea()))
         DeleteRow(row);
     else
@@ -141,14 +129,8 @@ void TDropDownDlg::DeleteRow(int row)
     m_items.erase(m_items.begin() + row);
     // The row below has moved up under the pointer; below the last row there is none.
     m_nCurSel = DropDownLayout::ExistingRowOrNone(row, RowCount());
-    FitToRows();
+    Place();
     InvalidateRect(nullptr, TRUE);
-}
-
-BOOL TDropDownDlg::PreTranslateMessage(MSG* msg)
-{
-    if (msg->message == WM_KEYDOWN && OnKey(static_cast<UINT>(msg->wParam))) return TRUE;
-    return CDialog::PreTranslateMessage(msg);
 }
 
 // The keys move the same highlight as the pointer, which Enter then chooses; Delete acts as a press on the
@@ -162,19 +144,9 @@ bool TDropDownDlg::OnKey(UINT key)
         InvalidateRect(nullptr, TRUE);
         return true;
     case VK_DELETE:
-        if (m_bDeletable && ChosenRow() != DropDownLayout::kNoRow) DeleteRow(ChosenRow());
+        if (m_bDeletable && Choice() != DropDownLayout::kNoRow) DeleteRow(Choice());
         return true;
     default:
         return false;
     }
-}
-
-void TDropDownDlg::OnOK()
-{
-    EndDialog(ChosenRow());
-}
-
-void TDropDownDlg::OnCancel()
-{
-    EndDialog(DropDownLayout::kNoRow);
 }

@@ -11,50 +11,39 @@
 #include <vector>
 
 #include "controls/DropDownLayout.h"
-#include "framework/Dialog.h"
+#include "controls/PopupDlg.h"
 #include "framework/Gdi.h"
 
-class TDropDownDlg : public CDialog {
+class TDropDownDlg : public PopupDlg {
 public:
     TDropDownDlg();
-
-    // Keys before the dialog manager: Up and Down move the highlight, Delete deletes the highlighted row.
-    BOOL PreTranslateMessage(MSG* msg) override;
 
     // The row under the pointer, or -1; also the result.
     int m_nCurSel;
     std::vector<std::wstring> m_items;
     std::vector<std::wstring> m_removed;
     GdiObject<HFONT> m_font;
-    // Screen point of the top-left corner, and the width in pixels (not scaled).
-    int m_nLeft;
-    int m_nTop;
-    int m_nWidth;
     bool m_bDeletable;
     // The pointer is over the delete column.
     bool m_bDeleteHot;
 
 protected:
-    BOOL OnInitDialog() override;
-
     void OnPaint();
     void OnMouseMove(UINT flags, POINT point);
-    void OnLButtonDown(UINT flags, POINT point);
-    void OnOK();
-    void OnCancel();
+    void OnLButtonDown(UINT flags, POINT point) override;
+    // As high as its rows, which deletions change.
+    void Place() override;
+    // m_nCurSel when it names a row of the list, otherwise -1.
+    int Choice() const override;
+    // Up and Down move the highlight, Delete deletes the highlighted row.
+    bool OnKey(UINT key) override;
 
     DECLARE_MESSAGE_MAP()
 
 private:
     int RowCount() const { return static_cast<int>(m_items.size()); }
-    // m_nCurSel when it names a row of the list, otherwise -1.
-    int ChosenRow() const;
     Rect ClientArea() const;
-    // Places the popup below its anchor, as high as its rows.
-    void FitToRows();
     void DeleteRow(int row);
-    // True when the key was one of the list's own.
-    bool OnKey(UINT key);
 
     void DrawPicture(HDC hDC, const Rect& client) const;
     void DrawHighlightedRow(HDC hDC, int row, const Rect& client) const;
