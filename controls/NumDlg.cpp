@@ -50,7 +50,7 @@ END_MESSAGE_MAP()
 NumDlg::NumDlg(int maxDigit, int left, int top)
     : PopupDlg(IDD_DIGIT_PICKER, Stacking::Topmost, left, top),
       m_nMaxDigit(maxDigit),
-      m_nHover(PickerLayout::kNoDigit),
+      m_nHover(kNoDigit),
       m_layout(theApp.ScreenScale())
 {
     m_nWidth = m_layout.OuterWidth();
@@ -81,7 +81,7 @@ void NumDlg::DrawPicture(const DibSection& picture) const
     centred.SetLineAlignment(Gdiplus::StringAlignmentCenter);
 
     graphics.FillRectangle(&background, 0, 0, picture.Width(), picture.Height());
-    if (m_nHover != PickerLayout::kNoDigit) {
+    if (m_nHover != kNoDigit) {
         graphics.FillRectangle(&highlight, ToGdiplus(m_layout.HighlightRect(m_nHover)));
     }
     for (int digit = 0; digit <= 9; ++digit) {
@@ -104,8 +104,8 @@ void NumDlg::OnMouseMove(UINT, POINT point)
 // arrows move the same highlight as the pointer, which Enter then chooses.
 bool NumDlg::OnKey(UINT key)
 {
-    if (const int digit = DigitOfKey(key); digit != PickerLayout::kNoDigit) {
-        if (PickerLayout::IsAllowed(digit, m_nMaxDigit))
+    if (const int digit = DigitOfKey(key); digit != kNoDigit) {
+        if (IsAllowedDigit(digit, m_nMaxDigit))
             EndDialog(digit);
         else
             ::MessageBeep(MB_OK);

@@ -7,7 +7,6 @@ namespace {
 constexpr int kColumns = 3;
 // The zero row and three rows of digits.
 constexpr int kRows = 4;
-constexpr int kHighestDigit = 9;
 
 // Digit d from 1 to 9 sits in column (d - 1) mod 3 and, below the zero row, in row (d - 1) div 3 + 1.
 int ColumnOf(int digit)
@@ -21,17 +20,6 @@ int RowOf(int digit)
 }
 
 }  // namespace
-
-int DigitOfKey(unsigned virtualKey)
-{
-    constexpr unsigned kMainRowZero = 0x30;
-    constexpr unsigned kKeypadZero = 0x60;
-    if (virtualKey >= kMainRowZero && virtualKey <= kMainRowZero + kHighestDigit)
-        return static_cast<int>(virtualKey - kMainRowZero);
-    if (virtualKey >= kKeypadZero && virtualKey <= kKeypadZero + kHighestDigit)
-        return static_cast<int>(virtualKey - kKeypadZero);
-    return PickerLayout::kNoDigit;
-}
 
 int PickerLayout::OuterWidth() const
 {
@@ -101,15 +89,10 @@ int PickerLayout::HoverAfterArrow(int hover, Arrow arrow, int maxDigit)
         break;
     }
     const bool onPicker = next >= 0 && next <= kHighestDigit && next != hover;
-    return onPicker && IsAllowed(next, maxDigit) ? next : hover;
-}
-
-bool PickerLayout::IsAllowed(int digit, int maxDigit)
-{
-    return digit == 0 || digit <= maxDigit;
+    return onPicker && IsAllowedDigit(next, maxDigit) ? next : hover;
 }
 
 Rgb PickerLayout::DigitColour(int digit, int maxDigit)
 {
-    return IsAllowed(digit, maxDigit) ? kPickerAllowedDigit : kPickerDisallowedDigit;
+    return IsAllowedDigit(digit, maxDigit) ? kPickerAllowedDigit : kPickerDisallowedDigit;
 }

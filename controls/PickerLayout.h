@@ -3,6 +3,7 @@
 // digits 1 to 9 in a three-by-three grid beneath it.
 #include "controls/Geometry.h"
 #include "framework/Drawing.h"
+#include "panels/TimeEntry.h"
 
 inline constexpr Rgb kPickerBackground{240, 240, 240};
 inline constexpr Rgb kPickerHighlight{208, 208, 208};
@@ -12,17 +13,11 @@ inline constexpr Rgb kPickerDisallowedDigit{160, 160, 160};
 // The arrow keys, which move the highlight over the allowed cells.
 enum class Arrow { Left, Right, Up, Down };
 
-// The digit a key stands for, from its virtual-key code: '0' to '9' on the main row (0x30 to 0x39) and on the
-// numeric keypad (0x60 to 0x69); -1 for any other key.
-int DigitOfKey(unsigned virtualKey);
-
 class PickerLayout {
 public:
     // Side of one cell in pixels at 96 dpi.
     static constexpr int kCell = 18;
     static constexpr double kFontPoints = kCell * 0.5;
-    // The hover value when the pointer is over no digit that may be chosen.
-    static constexpr int kNoDigit = -1;
 
     explicit PickerLayout(Scale scale) : m_scale(scale) {}
 
@@ -42,7 +37,6 @@ public:
     // leaves the highlight where it is. With nothing highlighted, any arrow highlights 0.
     static int HoverAfterArrow(int hover, Arrow arrow, int maxDigit);
 
-    static bool IsAllowed(int digit, int maxDigit);
     static Rgb DigitColour(int digit, int maxDigit);
 
 private:

@@ -68,6 +68,22 @@ std::wstring EntryOfDigits(const std::array<std::wstring, 4>& digits)
     return digits[0] + digits[1] + L':' + digits[2] + digits[3];
 }
 
+int DigitOfKey(unsigned virtualKey)
+{
+    constexpr unsigned kMainRowZero = 0x30;
+    constexpr unsigned kKeypadZero = 0x60;
+    if (virtualKey >= kMainRowZero && virtualKey <= kMainRowZero + kHighestDigit)
+        return static_cast<int>(virtualKey - kMainRowZero);
+    if (virtualKey >= kKeypadZero && virtualKey <= kKeypadZero + kHighestDigit)
+        return static_cast<int>(virtualKey - kKeypadZero);
+    return kNoDigit;
+}
+
+bool IsAllowedDigit(int digit, int maxDigit)
+{
+    return digit == 0 || digit <= maxDigit;
+}
+
 std::size_t FocusAfter(FieldMove move, std::size_t position)
 {
     constexpr std::size_t kLastDigit = kSetPosition - 1;

@@ -105,7 +105,7 @@ std::optional<size_t> TimeFieldDlg::DigitPositionOf(HWND control) const
 
 bool TimeFieldDlg::OnDigitButtonKey(size_t position, UINT key)
 {
-    if (const int digit = DigitOfKey(key); digit != PickerLayout::kNoDigit) {
+    if (const int digit = DigitOfKey(key); digit != kNoDigit) {
         TypeDigit(position, digit);
         return true;
     }
@@ -131,7 +131,7 @@ void TimeFieldDlg::TypeDigit(size_t position, int digit)
     const auto buttons = DigitButtons();
     CButton& button = *buttons[position];
     if (RefusedWhileRunning(button)) return;
-    if (!PickerLayout::IsAllowed(digit, m_params.highestDigits[position])) {
+    if (!IsAllowedDigit(digit, m_params.highestDigits[position])) {
         ::MessageBeep(MB_OK);
         return;
     }

@@ -5,7 +5,7 @@
 namespace {
 
 constexpr Scale kUnit{1.0, 1.0}, kQuarter{1.25, 1.25}, kHalf{1.5, 1.5}, kWide{1.5, 1.0};
-constexpr int kNone = PickerLayout::kNoDigit;
+constexpr int kNone = kNoDigit;
 
 }  // namespace
 
@@ -69,22 +69,8 @@ TEST(PickerLayout, HighlightAndTextRectangles)
 
 TEST(PickerLayout, DigitsAboveTheMaximumAreGrey)
 {
-    for (int digit = 0; digit <= 9; ++digit) {
+    for (int digit = 0; digit <= 9; ++digit)
         EXPECT_EQ(PickerLayout::DigitColour(digit, 2), digit <= 2 ? kPickerAllowedDigit : kPickerDisallowedDigit);
-        EXPECT_EQ(PickerLayout::IsAllowed(digit, 5), digit <= 5);
-        EXPECT_TRUE(PickerLayout::IsAllowed(digit, 9));
-    }
-    EXPECT_TRUE(PickerLayout::IsAllowed(0, -1));
-}
-
-TEST(PickerLayout, DigitOfKeyTakesTheMainRowAndTheKeypad)
-{
-    EXPECT_EQ(DigitOfKey(0x30), 0);
-    EXPECT_EQ(DigitOfKey(0x39), 9);
-    EXPECT_EQ(DigitOfKey(0x60), 0);
-    EXPECT_EQ(DigitOfKey(0x67), 7);
-    for (const unsigned other : {0x2Fu, 0x3Au, 0x41u, 0x5Fu, 0x6Au, 0x25u})
-        EXPECT_EQ(DigitOfKey(other), kNone) << other;
 }
 
 TEST(PickerLayout, ArrowsMoveOverTheAllowedCellsOnly)

@@ -64,3 +64,18 @@ TEST(FocusAfter, TypingGoesOnToSetAndTheArrowsStayOnTheDigits)
     // clang-format on
     for (const Case& c : cases) EXPECT_EQ(FocusAfter(c.move, c.from), c.to) << "from " << c.from;
 }
+
+TEST(TimeEntry, DigitKeysAreTheMainRowAndTheKeypadAndDigitsUpToTheHighestAreAllowed)
+{
+    EXPECT_EQ(DigitOfKey(0x30), 0);
+    EXPECT_EQ(DigitOfKey(0x39), 9);
+    EXPECT_EQ(DigitOfKey(0x60), 0);
+    EXPECT_EQ(DigitOfKey(0x67), 7);
+    for (const unsigned other : {0x2Fu, 0x3Au, 0x41u, 0x5Fu, 0x6Au, 0x25u})
+        EXPECT_EQ(DigitOfKey(other), kNoDigit) << other;
+    for (int digit = 0; digit <= 9; ++digit) {
+        EXPECT_EQ(IsAllowedDigit(digit, 5), digit <= 5);
+        EXPECT_TRUE(IsAllowedDigit(digit, 9));
+    }
+    EXPECT_TRUE(IsAllowedDigit(0, -1));
+}
