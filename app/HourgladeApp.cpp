@@ -6,6 +6,7 @@
 #include "app/Language.h"
 #include "app/Settings.h"
 #include "framework/Gdi.h"
+#include "framework/Report.h"
 #include "mainpanel/MainDlg.h"
 #include "panels/AlarmDlg.h"
 #include "panels/CounterDlg.h"
@@ -22,12 +23,11 @@ CHourgladeApp::CHourgladeApp()
 
 namespace {
 // Creates a panel hidden from its template; without a parent named, the main panel (once it exists) owns it.
-template <class Panel> Panel* CreateHiddenPanel(UINT templateId)
+bool CreateHidden(CDialog& panel, UINT templateId)
 {
-    auto* panel = new Panel();
-    panel->Create(templateId);
-    panel->ShowWindow(SW_HIDE);
-    return panel;
+    if (!panel.Create(templateId)) return ReportFailure(L"Creating a panel", Failure::Handled);
+    panel.ShowWindow(SW_HIDE);
+    return true;
 }
 
 // The state member of a clock, writable or not as the application object is.
@@ -58,7 +58,8 @@ BOOL CHourgladeApp::InitInstance()
     }
 
     const Gdiplus::GdiplusStartupInput gdiplusInput;
-    Gdiplus::GdiplusStartup(&m_gdiplusToken, &gdiplusInput, nullptr);
+    if (Gdiplus::GdiplusStartup(&m_gdiplusToken, &gdiplusInput, nullptr) != Gdiplus::Ok)
+        ReportFailure(L"Starting GDI+, with which the digit picker draws", Failure::Unhandled);
 
     {
         const WindowDC screen(nullptr);
@@ -69,19 +70,26 @@ BOOL CHourgladeApp::InitInstance()
     SetRegistryKey(kRegistryCompany);
     m_texts = LoadTexts(kJapanese);
 
-    m_pMainDlg = new CMainDlg();
-    m_pMainWnd = m_pMainDlg;
-    m_pMainDlg->Create(IDD_MAIN);
-    m_pMainDlg->ShowWindow(SW_HIDE);
-
-    m_pAlarmDlg = CreateHiddenPanel<AlarmDlg>(IDD_ALARM);
-    m_pTimerDlg = CreateHiddenPanel<TimerDlg>(IDD_TIMER);
-    m_pCounterDlg = CreateHiddenPanel<CounterDlg>(IDD_COUNTER);
-    m_pShutdownDlg = CreateHiddenPanel<ShutdownDlg>(IDD_SHUTDOWN);
-
+    if (!CreatePanels()) {
+        // Running with a panel missing would go wrong later where the user cannot see why.
+        AfxMessageBox(Text(TextId::CouldNotStart), MB_OK | MB_ICONERROR);
+        if (m_pMainDlg->m_hWnd) m_pMainDlg->DestroyWindow();
+        m_nExitCode = 1;
+        return FALSE;
+    }
     LoadStoredValues();
     m_singleInstance.Publish(m_pMainDlg->m_hWnd);
     return TRUE;
+}
+
+bool CHourgladeApp::CreatePanels()
+{
+    m_pMainDlg = new CMainDlg();
+    m_pMainWnd = m_pMainDlg;
+    return CreateHidden(*m_pMainDlg, IDD_MAIN) && CreateHidden(*(m_pAlarmDlg = new AlarmDlg()), IDD_ALARM) &&
+           CreateHidden(*(m_pTimerDlg = new TimerDlg()), IDD_TIMER) &&
+           CreateHidden(*(m_pCounterDlg = new CounterDlg()), IDD_COUNTER) &&
+           CreateHidden(*(m_pShutdownDlg = new ShutdownDlg()), IDD_SHUTDOWN);
 }
 
 void CHourgladeApp::LoadStoredValues()

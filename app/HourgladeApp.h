@@ -60,6 +60,8 @@ public:
     Scale ScreenScale() const { return {m_dScaleX, m_dScaleY}; }
 
 private:
+    // The five panels, in their order, hidden; false when one could not be created.
+    bool CreatePanels();
     void LoadStoredValues();
 
     SingleInstance m_singleInstance;

@@ -3,6 +3,7 @@
 #include "app/Clock.h"
 #include "app/HourgladeApp.h"
 #include "controls/ErrDlg.h"
+#include "framework/Report.h"
 #include "panels/ClockTime.h"
 #include "panels/TimeEntry.h"
 #include "res/resource.h"
@@ -60,6 +61,7 @@ void ClockTimeDlg::RunClock(std::int64_t now)
     m_btnSet.SetCheck(BST_CHECKED);
     ShowRemainingAt(now);
     m_nTimerID = ::SetTimer(m_hWnd, kClockTimerId, kTickMilliseconds, nullptr);
+    if (!m_nTimerID) ReportFailure(L"Starting the window timer of a clock time", Failure::Unhandled);
     SetState(1);
 }
 

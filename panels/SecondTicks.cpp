@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include "framework/Report.h"
+
 namespace {
 void CALLBACK PostTick(UINT id, UINT, DWORD_PTR target, DWORD_PTR, DWORD_PTR)
 {
@@ -12,8 +14,10 @@ void CALLBACK PostTick(UINT id, UINT, DWORD_PTR target, DWORD_PTR, DWORD_PTR)
 UINT StartSecondTicks(HWND target)
 {
     // Resolution 0: the finest the system grants. Killing waits for a callback under way.
-    return ::timeSetEvent(1000, 0, &PostTick, reinterpret_cast<DWORD_PTR>(target),
-                          TIME_PERIODIC | TIME_CALLBACK_FUNCTION | TIME_KILL_SYNCHRONOUS);
+    const UINT id = ::timeSetEvent(1000, 0, &PostTick, reinterpret_cast<DWORD_PTR>(target),
+                                   TIME_PERIODIC | TIME_CALLBACK_FUNCTION | TIME_KILL_SYNCHRONOUS);
+    if (!id) ReportFailure(L"Starting the one-second clock", Failure::Handled);
+    return id;
 }
 
 void StopSecondTicks(HWND target, UINT id)

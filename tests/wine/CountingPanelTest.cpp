@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/HourgladeApp.h"
+#include "app/Settings.h"
 #include "panels/AlarmDlg.h"
 #include "panels/CounterDlg.h"
 #include "panels/ShutdownDlg.h"
@@ -11,6 +12,7 @@
 #include "tests/TextList.h"
 #include "tests/wine/FakeSecondTicks.h"
 #include "tests/wine/PanelDriver.h"
+#include "tests/wine/TimeFieldHarness.h"
 
 namespace {
 
@@ -118,6 +120,32 @@ TEST_P(CountingPanels, PauseResumeAndClearStopAndStartTheClockAndFollowOnTheMain
     ExpectIdle();
     EXPECT_EQ(fake_ticks::StopCount(Panel()), 3);
     EXPECT_EQ(StatusLine(GetParam().statusLine), Japanese(TextId::StatusNotSet));
+}
+
+// Nothing counts without a clock: a start that finds none leaves the panel idle, a resume leaves it paused.
+TEST_P(CountingPanels, AClockThatCannotStartIsNotShownAsRunning)
+{
+    BeepCounter beeps;
+    ASSERT_TRUE(beeps.IsApplied());
+    if (GetParam().entersTime) SetDigits(Panel(), {L"0", L"3", L"2", L"1"});
+    fake_ticks::FailStarts(1);
+    Click(Panel(), IDC_SET);
+    ExpectIdle();
+    EXPECT_EQ(beeps.Count(), 1);
+    EXPECT_EQ(StatusLine(GetParam().statusLine), Japanese(TextId::StatusNotSet));
+    EXPECT_FALSE(IsIconActive());
+    EXPECT_FALSE(store::ReadString(kTimerHistoryValue)) << "a timer that never ran went into the history";
+
+    Start();
+    Click(Panel(), IDC_STOP);
+    fake_ticks::FailStarts(1);
+    Click(Panel(), IDC_STOP);
+    EXPECT_EQ(State(), 2);
+    EXPECT_TRUE(IsPressedIn(Panel(), IDC_STOP));
+    EXPECT_EQ(beeps.Count(), 2);
+    Click(Panel(), IDC_STOP);
+    EXPECT_EQ(State(), 1);
+    EXPECT_EQ(Remaining(Panel()), GetParam().started) << "the pause lost the count";
 }
 
 TEST_P(CountingPanels, TicksOfAClockThatNoLongerRunsChangeNothing)

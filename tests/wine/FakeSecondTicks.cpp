@@ -12,10 +12,15 @@ struct WindowClocks {
 };
 std::map<HWND, WindowClocks> g_clocks;
 UINT g_lastId = 0;
+int g_failingStarts = 0;
 }  // namespace
 
 UINT StartSecondTicks(HWND target)
 {
+    if (g_failingStarts > 0) {
+        --g_failingStarts;
+        return 0;
+    }
     WindowClocks& clocks = g_clocks[target];
     clocks.running = ++g_lastId;
     ++clocks.starts;
@@ -44,6 +49,11 @@ int StartCount(HWND target)
 int StopCount(HWND target)
 {
     return g_clocks[target].stops;
+}
+
+void FailStarts(int count)
+{
+    g_failingStarts = count;
 }
 
 void Tick(HWND target)

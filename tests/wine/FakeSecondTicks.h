@@ -8,6 +8,8 @@ UINT RunningClock(HWND target);
 // How many clocks were started and stopped for the window.
 int StartCount(HWND target);
 int StopCount(HWND target);
+// The next clocks to start fail, as timeSetEvent may when the system has none left.
+void FailStarts(int count);
 // Delivers one tick of the window's running clock (sent, so it is handled before this returns).
 void Tick(HWND target);
 void Ticks(HWND target, int count);

@@ -13,7 +13,9 @@
 #include "res/resource.h"
 #include "tests/TextList.h"
 #include "tests/wine/AppHarness.h"
+#include "tests/wine/ImportPatch.h"
 #include "tests/wine/NotifyIconSpy.h"
+#include "tests/wine/PopupWatcher.h"
 
 namespace {
 
@@ -74,6 +76,44 @@ TEST_F(StartUp, LoadsEveryTextOfTheListFromTheStringTable)
 {
     StartApp();
     for (const TextId id : kAllTextIds) EXPECT_EQ(theApp.Text(id), Japanese(id)) << static_cast<unsigned>(id);
+}
+
+// The counter's panel cannot be created, as when the system has no window handles left.
+void* g_originalCreateDialog = nullptr;
+HWND WINAPI CreateAllButTheCounter(HINSTANCE program, LPCWSTR templateName, HWND owner, DLGPROC procedure, LPARAM param)
+{
+    if (templateName == MAKEINTRESOURCEW(IDD_COUNTER)) return nullptr;
+    return reinterpret_cast<decltype(&::CreateDialogParamW)>(g_originalCreateDialog)(program, templateName, owner,
+                                                                                     procedure, param);
+}
+
+// Reads the message box that the failed start shows, and closes it.
+std::wstring g_boxText;
+void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    const HWND box = ::FindWindowW(L"#32770", TestAppName().c_str());
+    if (!box) return;
+    ::KillTimer(nullptr, timer);
+    g_boxText = ControlText(box, 0xFFFF);
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// Running with a panel missing would fail later: the user is told, and the program leaves no icon and ends.
+TEST_F(StartUp, APanelThatCannotBeCreatedEndsTheProgramWithAMessageAndExitCodeOne)
+{
+    NotifyIconSpy notifySpy;
+    const ImportPatch failingCreate("user32.dll", "CreateDialogParamW",
+                                    reinterpret_cast<void*>(&CreateAllButTheCounter));
+    ASSERT_TRUE(failingCreate.IsApplied());
+    g_originalCreateDialog = failingCreate.Original();
+    const UINT_PTR answer = ::SetTimer(nullptr, 0, 20, &AnswerMessageBox);
+    EXPECT_FALSE(theApp.InitInstance());
+    ::KillTimer(nullptr, answer);
+    EXPECT_EQ(g_boxText, Japanese(TextId::CouldNotStart));
+    ASSERT_FALSE(notifySpy.Calls().empty());
+    EXPECT_EQ(notifySpy.Calls().back().message, static_cast<DWORD>(NIM_DELETE));
+    for (HWND hWnd : ThreadWindows()) EXPECT_FALSE(::IsWindowVisible(hWnd));
+    EXPECT_EQ(theApp.ExitInstance(), 1);
 }
 
 TEST_F(StartUp, MeasuresTheScaleFactorsOfTheScreen)
