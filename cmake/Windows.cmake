@@ -5,6 +5,10 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR} -I${CMAKE_S
 
 add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
+# One commit gives the same program byte for byte, wherever and whenever it is built: no link time in the PE
+# header, and source paths (of __FILE__ and debug information) relative to the checkout rather than absolute.
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
 
 add_library(hourglade_core STATIC ${HG_CORE_SOURCES})
 

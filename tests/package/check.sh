@@ -27,16 +27,18 @@ website=$(grep -o 'http://[^"]*' mainpanel/MainDlg.cpp)
 zip=$dist/Hourglade-$version-x64.zip
 msi=$dist/Hourglade-$version-x64.msi
 
-step "the shipped program: stripped, at most 450 KB, with ASLR and DEP"
+step "the shipped program: stripped, at most 450 KB, with ASLR and DEP, without a link time"
 size=$(stat -c %s "$exe")
 echo "   Hourglade.exe: $size bytes"
 [ "$size" -le $((450 * 1024)) ] || fail "Hourglade.exe has $size bytes"
-headers=$(x86_64-w64-mingw32-objdump -f -h -p "$exe")
+headers=$(TZ=UTC x86_64-w64-mingw32-objdump -f -h -p "$exe")
 ! grep -q '\.debug' <<<"$headers" || fail "debug sections left in Hourglade.exe"
 ! grep -q HAS_SYMS <<<"$headers" || fail "symbols left in Hourglade.exe"
 for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
   grep -qx "[[:space:]]*$flag" <<<"$headers" || fail "Hourglade.exe lost $flag"
 done
+grep -q $'^Time/Date\t*Thu Jan  1 00:00:00 1970$' <<<"$headers" ||
+  fail "Hourglade.exe carries a link time: $(grep ^Time/Date <<<"$headers")"
 
 step "the zip: its entries, the tested program, the guide, the same bytes again"
 [ "$(awk '{ print $2 }' "$dist/SHA256SUMS")" = "$(printf '%s\n' "$(basename "$zip")" "$(basename "$msi")")" ] ||
