@@ -63,8 +63,21 @@ EOF
 scripts/package --out "$scratch/again" >/dev/null
 cmp -s "$zip" "$scratch/again/$(basename "$zip")" || fail "a second packaging gave another zip"
 
-step "the installer's tables"
+step "the installer's tables, codes and times, the same bytes again"
+cmp -s "$msi" "$scratch/again/$(basename "$msi")" || fail "a second packaging gave another installer"
 table() { msiinfo export "$1" "$2" | tr -d '\r' | tail -n +4; }
+# The product code and the package code of an installer.
+codes() {
+  echo "$(table "$1" Property | awk -F'\t' '$1 == "ProductCode" { print $2 }')" \
+    "$(msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p')"
+}
+read -r product_code package_code <<<"$(codes "$msi")"
+[[ "$product_code" =~ ^\{[0-9A-F-]{36}\}$ ]] && [[ "$package_code" =~ ^\{[0-9A-F-]{36}\}$ ]] &&
+  [ "$product_code" != "$package_code" ] || fail "product code $product_code, package code $package_code"
+zip_time=$(python3 -c 'import datetime, sys, zipfile
+print(datetime.datetime(*zipfile.ZipFile(sys.argv[1]).infolist()[0].date_time).ctime())' "$zip")
+[ "$(TZ=UTC msiinfo suminfo "$msi" | sed -n 's/^\(Created\|Last saved\): //p' | sort -u)" = "$zip_time" ] ||
+  fail "the installer's times are not the zip's, $zip_time: $(msiinfo suminfo "$msi" | grep -E '^(Created|Last saved)')"
 property() { table "$msi" Property | awk -F'\t' -v name="$1" '$1 == name { print $2 }'; }
 [ "$(property ProductVersion)" = "$version" ] || fail "ProductVersion $(property ProductVersion)"
 [ "$(property Manufacturer)" = "$company" ] || fail "Manufacturer $(property Manufacturer)"
@@ -175,6 +188,9 @@ scripts/package --version "$next_version" --program "$scratch/Hourglade.exe" --o
 next_msi=$scratch/next/Hourglade-$next_version-x64.msi
 [ "$(msiinfo export "$next_msi" Property | tr -d '\r' | awk -F'\t' '$1 == "UpgradeCode" { print $2 }')" = "$upgrade_code" ] ||
   fail "the newer package has another upgrade code"
+read -r next_product_code next_package_code <<<"$(codes "$next_msi")"
+[ "$next_product_code" != "$product_code" ] && [ "$next_package_code" != "$package_code" ] ||
+  fail "the newer package shares a code with the older one: $(codes "$next_msi")"
 msiexec /i "$next_msi" || fail "the upgrade ended with $?"
 [ "$(entries)" = "$next_version|$company|$website" ] || fail "after the upgrade: $(entries | paste -sd ' ')"
 cmp -s "$installed" "$scratch/Hourglade.exe" || fail "the upgrade did not install the newer program"
@@ -210,6 +226,10 @@ scripts/package --sign "$scratch/cert.pfx" --password-file "$scratch/password" -
 python3 -c 'import sys, zipfile; sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read("Hourglade.exe"))' \
   "$scratch/signed/$(basename "$zip")" >"$scratch/signed.exe"
 msiextract -C "$scratch/extracted" "$scratch/signed/$(basename "$msi")" >/dev/null
+# It holds another program than the unsigned one: installing one over the other must be an upgrade.
+read -r signed_product_code signed_package_code <<<"$(codes "$scratch/signed/$(basename "$msi")")"
+[ "$signed_product_code" != "$product_code" ] && [ "$signed_package_code" != "$package_code" ] ||
+  fail "the signed installer shares a code with the unsigned one"
 for file in "$scratch/signed.exe" "$(find "$scratch/extracted" -name Hourglade.exe)" "$scratch/signed/$(basename "$msi")"; do
   osslsigncode verify -CAfile "$scratch/cert.pem" -in "$file" >"$scratch/verify.log" 2>&1 ||
     fail "the signature of $(basename "$file") does not verify: $(tail -n 3 "$scratch/verify.log")"
