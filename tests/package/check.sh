@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The release packages that scripts/package wrote, checked by rule against the sources and the tested program:
 # the shipped program, the zip, the installer's tables, the installer under Wine (install, start, a second start,
-# install again, upgrade, downgrade, uninstall, STARTUP=0), and signing with its failures.
+# install again, upgrade, downgrade, uninstall, STARTUP=0), and signing with its failures and the comparison of
+# signed packages with unsigned ones.
 #   tests/package/check.sh BUILD/Hourglade.exe DIST-FOLDER OUTPUT-FOLDER   (WINEPREFIX and DISPLAY set by the caller)
 set -euo pipefail
 exe=$(realpath "$1")
@@ -233,6 +234,22 @@ read -r signed_product_code signed_package_code <<<"$(codes "$scratch/signed/$(b
 for file in "$scratch/signed.exe" "$(find "$scratch/extracted" -name Hourglade.exe)" "$scratch/signed/$(basename "$msi")"; do
   osslsigncode verify -CAfile "$scratch/cert.pem" -in "$file" >"$scratch/verify.log" 2>&1 ||
     fail "the signature of $(basename "$file") does not verify: $(tail -n 3 "$scratch/verify.log")"
+done
+# What a checker compares: the signed packages with the unsigned ones, then signed ones of another program, and
+# ones whose installer was changed after signing.
+scripts/compare-signed "$scratch/signed" "$dist" >"$scratch/compare.log" 2>&1 ||
+  fail "the signed packages do not compare with the unsigned ones: $(cat "$scratch/compare.log")"
+scripts/package --sign "$scratch/cert.pfx" --password-file "$scratch/password" --program "$scratch/Hourglade.exe" \
+  --out "$scratch/signed-other" >/dev/null || fail "signed packaging of another program"
+cp -r "$scratch/signed" "$scratch/signed-changed"
+msibuild "$scratch/signed-changed/$(basename "$msi")" \
+  -q "UPDATE \`Property\` SET \`Value\` = '0' WHERE \`Property\` = 'STARTUP'"
+for case in "signed-other Hourglade.exe" "signed-changed Property.idt"; do
+  read -r folder named <<<"$case"
+  if said=$(scripts/compare-signed "$scratch/$folder" "$dist" 2>&1); then
+    fail "$folder compares with the unsigned packages"
+  fi
+  grep -q "^scripts/compare-signed: .*$named" <<<"$said" || fail "comparing $folder did not name $named: $said"
 done
 # The password typed at a terminal: script(1) gives the packaging one and types into it.
 printf '%s\n' "$(cat "$scratch/password")" |
