@@ -108,25 +108,31 @@ icon=$(property ARPPRODUCTICON)
 msiinfo extract "$msi" "Icon.$icon" | cmp -s - res/icons/idle.ico || fail "the entry's icon is not the idle icon"
 
 step "the installer's codes of another commit; uncommitted changes, for which no check can vouch"
-git clone -q --no-hardlinks "$root" "$scratch/clone"
-# Packages the clone's tree with the tested program into $scratch/$1, with the options after it.
-package_clone() {
-  local folder=$1
-  shift
-  "$scratch/clone/scripts/package" --program "$exe" --out "$scratch/$folder" "$@" >/dev/null
-}
-package_clone commit
-echo "another line" >>"$scratch/clone/README.md"
-status=0
-package_clone uncommitted --check-reproducible 2>"$scratch/said" || status=$?
-[ "$status" -eq 3 ] && grep -q "cannot vouch .*: the tree has uncommitted changes" "$scratch/said" ||
-  fail "--check-reproducible with uncommitted changes ended with $status: $(cat "$scratch/said")"
-git -C "$scratch/clone" -c user.name=Test -c user.email=test@example.invalid commit -qam "Another commit"
-package_clone next-commit
-read -r first_product first_package <<<"$(codes "$scratch/commit/$(basename "$msi")")"
-read -r second_product second_package <<<"$(codes "$scratch/next-commit/$(basename "$msi")")"
-[ "$first_product" != "$second_product" ] && [ "$first_package" != "$second_package" ] ||
-  fail "two commits share an installer code: $first_product $first_package, $second_product $second_package"
+# shellcheck source=scripts/tree.sh
+source scripts/tree.sh
+if hg_is_checkout "$root"; then
+  git clone -q --no-hardlinks "$root" "$scratch/clone"
+  # Packages the clone's tree with the tested program into $scratch/$1, with the options after it.
+  package_clone() {
+    local folder=$1
+    shift
+    "$scratch/clone/scripts/package" --program "$exe" --out "$scratch/$folder" "$@" >/dev/null
+  }
+  package_clone commit
+  echo "another line" >>"$scratch/clone/README.md"
+  status=0
+  package_clone uncommitted --check-reproducible 2>"$scratch/said" || status=$?
+  [ "$status" -eq 3 ] && grep -q "cannot vouch .*: the tree has uncommitted changes" "$scratch/said" ||
+    fail "--check-reproducible with uncommitted changes ended with $status: $(cat "$scratch/said")"
+  git -C "$scratch/clone" -c user.name=Test -c user.email=test@example.invalid commit -qam "Another commit"
+  package_clone next-commit
+  read -r first_product first_package <<<"$(codes "$scratch/commit/$(basename "$msi")")"
+  read -r second_product second_package <<<"$(codes "$scratch/next-commit/$(basename "$msi")")"
+  [ "$first_product" != "$second_product" ] && [ "$first_package" != "$second_package" ] ||
+    fail "two commits share an installer code: $first_product $first_package, $second_product $second_package"
+else
+  echo "   not a git checkout: no commits to package"
+fi
 
 step "under Wine: install"
 win_folder() { winepath -u "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')"; }
