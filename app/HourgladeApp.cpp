@@ -68,7 +68,8 @@ BOOL CHourgladeApp::InitInstance()
     }
 
     SetRegistryKey(kRegistryCompany);
-    m_texts = LoadTexts(kJapanese);
+    m_language = LanguageOfDisplay(UserDisplayLanguage());
+    m_texts = LoadTexts(LangIdOf(m_language));
 
     if (!CreatePanels()) {
         // Running with a panel missing would go wrong later where the user cannot see why.
@@ -111,6 +112,11 @@ void CHourgladeApp::SetClockState(Clock clock, std::int32_t state, StatusRefresh
 {
     StateMember(*this, clock) = state;
     if (refresh == StatusRefresh::Now) m_pMainDlg->RefreshStatus();
+}
+
+const void* CHourgladeApp::FindResourceData(LPCWSTR type, UINT id) const
+{
+    return FindResourceIn(LangIdOf(m_language), type, id);
 }
 
 void CHourgladeApp::ClockTicked()

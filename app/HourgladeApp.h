@@ -27,6 +27,8 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    // Every resource in the language of the windows, or else in Japanese.
+    const void* FindResourceData(LPCWSTR type, UINT id) const override;
 
     // The one way a clock's state changes: the state member is written, then the main panel's status lines, the
     // icon and its tip follow.
@@ -35,7 +37,9 @@ public:
     // A running clock has ticked: the icon's tip follows the time it shows.
     void ClockTicked();
 
-    // The texts of the code in the language the windows show.
+    // The language of the windows, chosen at start-up from the user's display language.
+    Language m_language = Language::Japanese;
+    // The texts of the code in that language.
     const TextTable& Texts() const { return m_texts; }
     const std::wstring& Text(TextId id) const { return m_texts[id]; }
 

@@ -24,6 +24,11 @@ std::wstring LoadString(LANGID language, UINT id)
 
 }  // namespace
 
+LANGID LangIdOf(Language language)
+{
+    return language == Language::Japanese ? kJapanese : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+}
+
 const void* FindResourceIn(LANGID language, LPCWSTR type, UINT id)
 {
     const void* data = FindInOneLanguage(language, type, id);

@@ -1,5 +1,12 @@
 #include "app/Texts.h"
 
+Language LanguageOfDisplay(unsigned displayLanguage)
+{
+    constexpr unsigned kPrimaryLanguageMask = 0x3FF;
+    constexpr unsigned kJapanese = 0x11;
+    return (displayLanguage & kPrimaryLanguageMask) == kJapanese ? Language::Japanese : Language::English;
+}
+
 const std::wstring& TextTable::operator[](TextId id) const
 {
     static const std::wstring kNone;

@@ -1,10 +1,17 @@
 #pragma once
-// The texts the code shows, by the ids of the list in res/texts.h, in the language the program runs in.
+// The texts the code shows, by the ids of the list in res/texts.h, in the language the program's windows show.
 #include <map>
 #include <string>
 #include <string_view>
 
 #include "res/texts.h"
+
+// Japanese for a Windows whose display language is Japanese, English for any other.
+enum class Language { Japanese, English };
+
+// The language for a display language (a LANGID): Japanese when its primary language is Japanese (0x11), English
+// for every other, 0, the neutral ones and custom locales among them.
+Language LanguageOfDisplay(unsigned displayLanguage);
 
 enum class TextId : unsigned {
 #define HG_TEXT_ID(name, number) name = (number),

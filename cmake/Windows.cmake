@@ -53,6 +53,7 @@ set_source_files_properties(res/Hourglade.rc PROPERTIES OBJECT_DEPENDS "${HG_RES
 # The wall clock, the one-second ticks and the power actions; test builds link stand-ins instead.
 add_library(hourglade_system STATIC
   app/Clock.cpp
+  app/DisplayLanguage.cpp
   panels/PowerActions.cpp
   panels/SecondTicks.cpp
 )

@@ -17,4 +17,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+
+private:
+    int MeasuredTextWidth() const;
 };

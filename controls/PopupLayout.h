@@ -8,8 +8,10 @@ class PopupLayout {
 public:
     explicit PopupLayout(Scale scale) : m_scale(scale) {}
 
-    // textLength counts UTF-16 code units, as the window system's strings do.
+    // Japanese: textLength counts UTF-16 code units, as the window system's strings do.
     int ErrorWidth(std::size_t textLength) const;
+    // English, whose letters differ much in width: around the text as the popup's font measures it, in pixels.
+    int ErrorWidthAround(int textWidth) const;
     int ErrorHeight() const;
 
 private:

@@ -19,6 +19,9 @@ public:
     virtual int ExitInstance();
     // Runs the message loop until the quit message, then ExitInstance.
     int Run();
+    // The data of one of the program's resources, or null; by default in the thread's language, as the system's
+    // own loaders look it up.
+    virtual const void* FindResourceData(LPCWSTR type, UINT id) const;
 
     CWnd* m_pMainWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;
@@ -42,6 +45,8 @@ private:
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
+// A menu of the program's resources, as FindResourceData finds it; the caller destroys it.
+HMENU AfxLoadMenu(UINT id);
 // A message box owned by the program's main window, with the application name as caption; a box without an
 // icon of its own gets the exclamation icon.
 int AfxMessageBox(const std::wstring& text, UINT type = MB_OK);

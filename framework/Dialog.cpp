@@ -46,10 +46,17 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
     m_nIDTemplate = templateId;
     m_pParentWnd = parent;
     const CWnd* main = AfxGetMainWnd();
-    HWND owner = parent ? parent->m_hWnd : main ? main->m_hWnd : nullptr;
-    ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner, &InitialDialogProc,
-                         reinterpret_cast<LPARAM>(this));
+    CreateFromTemplate(parent ? parent->m_hWnd : main ? main->m_hWnd : nullptr);
     return m_hWnd != nullptr;
+}
+
+// The template is the one the application finds, in the language it chose.
+void CDialog::CreateFromTemplate(HWND owner)
+{
+    const auto* dialog = static_cast<const DLGTEMPLATE*>(AfxGetApp()->FindResourceData(RT_DIALOG, m_nIDTemplate));
+    if (dialog)
+        ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialog, owner, &InitialDialogProc,
+                                     reinterpret_cast<LPARAM>(this));
 }
 
 HWND CDialog::DefaultModalOwner() const
@@ -70,8 +77,7 @@ INT_PTR CDialog::DoModal()
 
     m_bEndModal = false;
     m_nModalResult = -1;
-    ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), owner, &InitialDialogProc,
-                         reinterpret_cast<LPARAM>(this));
+    CreateFromTemplate(owner);
     if (m_hWnd && !m_bEndModal) {
         if (!IsWindowVisible()) ShowWindow(SW_SHOWNORMAL);
         RunModalLoop();

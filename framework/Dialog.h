@@ -53,6 +53,7 @@ protected:
 private:
     LRESULT OnInitDialogMessage(WPARAM, LPARAM);
     HWND DefaultModalOwner() const;
+    void CreateFromTemplate(HWND owner);
     void RunModalLoop();
     void GiveBackToOwner();
     static INT_PTR CALLBACK InitialDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

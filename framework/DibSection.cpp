@@ -3,7 +3,7 @@
 DibSection::DibSection(int width, int height)
     : m_width(width),
       m_height(height),
-      m_dc(nullptr),
+      m_dc(::CreateCompatibleDC(nullptr)),
       m_bitmap(CreateTopDown32(width, height, &m_bits)),
       m_selection(m_dc.Get(), m_bitmap.Get())
 {

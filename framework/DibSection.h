@@ -27,7 +27,7 @@ private:
     int m_height;
     void* m_bits = nullptr;
     // Declared in the order of acquisition: the picture is selected out before either is deleted.
-    MemoryDC m_dc;
+    GdiObject<HDC> m_dc;
     GdiObject<HBITMAP> m_bitmap;
     SelectedObject m_selection;
 };

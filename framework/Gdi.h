@@ -87,18 +87,6 @@ private:
 
 using OwnedIcon = GdiObject<HICON>;
 
-// A memory device context compatible with another one (CreateCompatibleDC / DeleteDC).
-class MemoryDC : public GdiObject<HDC> {
-public:
-    explicit MemoryDC(HDC compatibleWith) : GdiObject(::CreateCompatibleDC(compatibleWith)) {}
-};
-
-// A menu loaded from the program's resources, destroyed with its owner.
-class LoadedMenu : public GdiObject<HMENU> {
-public:
-    explicit LoadedMenu(UINT id) : GdiObject(::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id))) {}
-};
-
 inline COLORREF ColourOf(Rgb colour)
 {
     return RGB(colour.r, colour.g, colour.b);

@@ -77,6 +77,7 @@ void CMainDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    AttachMenuBar();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     m_smallIcon = TrayIcon::SmallProgramIcon(IDI_IDLE);
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
@@ -84,6 +85,19 @@ BOOL CMainDlg::OnInitDialog()
     RegisterForRestart();
     RefreshStatus();
     return TRUE;
+}
+
+// The template names no menu, which the system would load in the thread's language rather than the windows'. The
+// bar takes its height from the client area, so the window grows by as much and the controls keep their room.
+void CMainDlg::AttachMenuBar()
+{
+    const RECT clientBefore = GetClientRect();
+    ::SetMenu(m_hWnd, AfxLoadMenu(IDR_MAINMENU));
+    const RECT clientAfter = GetClientRect();
+    const RECT window = GetWindowRect();
+    SetWindowPos(nullptr, 0, 0, window.right - window.left,
+                 window.bottom - window.top + clientBefore.bottom - clientAfter.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CMainDlg::RefreshStatus()
@@ -142,7 +156,7 @@ void CMainDlg::TrackTrayMenu(int popupIndex, POINT anchor, bool fromKeyboard)
     // Without being the foreground window the panel would not see the menu close when the user clicks
     // elsewhere.
     ::SetForegroundWindow(m_hWnd);
-    const LoadedMenu menu(IDR_MAINMENU);
+    const GdiObject<HMENU> menu(AfxLoadMenu(IDR_MAINMENU));
     // No flag of TrackPopupMenu highlights an item; the first key the menu reads does.
     if (fromKeyboard) PostMessage(WM_KEYDOWN, VK_DOWN);
     m_trayInput.MenuOpened();

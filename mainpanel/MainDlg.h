@@ -66,6 +66,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void AttachMenuBar();
     std::wstring CurrentTip() const;
     void TrackTrayMenu(int popupIndex, POINT anchor, bool fromKeyboard);
     void ShowMainPanel();

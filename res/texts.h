@@ -1,8 +1,8 @@
 // Every text the program shows, in one list that the resource compiler and the C++ code both read.
 //
 // HG_STRINGS lists the texts the code shows, with their numbers in the string table; the dialog templates and the
-// menu name the rest. The texts themselves are HG_JA_<name>, Japanese. "%1" and "%2" in a text stand for what the
-// code fills in.
+// menu name the rest. The texts themselves are HG_JA_<name> in Japanese and HG_EN_<name> in English. "%1" and "%2"
+// in a text stand for what the code fills in.
 #pragma once
 
 // clang-format off
@@ -92,3 +92,55 @@
 #define HG_JA_Website "Website"
 // The version record's description of the program
 #define HG_JA_Description "アラーム、タイマー、カウンター、電源の遮断"
+
+// English, for every display language but Japanese; the same names, in the same order.
+#define HG_EN_ProgramName "Hourglade"
+#define HG_EN_StatusNotSet "Not set."
+#define HG_EN_StatusSet "Set."
+#define HG_EN_StatusPaused "Set, paused."
+#define HG_EN_TipAlarm "Alarm %1"
+#define HG_EN_TipTimer "Timer %1"
+#define HG_EN_TipCounter "Counter %1"
+#define HG_EN_TipShutdown "Power-off %1"
+#define HG_EN_TipPaused "%1 (paused)"
+#define HG_EN_TipMode "%1 (%2)"
+#define HG_EN_RefusalWhileRunning " Cannot be changed while running."
+#define HG_EN_RefusalHourAbove23 " Set an hour of 23 or less."
+#define HG_EN_RefusalNoTime " Set a time."
+#define HG_EN_WebsiteUnavailable "The website could not be opened."
+#define HG_EN_TimerNotice "Timer: %1:%2 is up."
+#define HG_EN_CounterOverflow "Counter: stopped at 100 minutes."
+#define HG_EN_AlarmNotice "Alarm: it is %1:%2."
+#define HG_EN_ModeShutdown "Shut down"
+#define HG_EN_ModeSleep "Sleep"
+#define HG_EN_ModeHibernate "Hibernate"
+#define HG_EN_WarningShutdown "Shutting down within 3 minutes."
+#define HG_EN_WarningSleep "Going to sleep within 3 minutes."
+#define HG_EN_WarningHibernate "Hibernating within 3 minutes."
+#define HG_EN_ShutdownSkipped "Power-off skipped: time had passed."
+#define HG_EN_CouldNotStart "Hourglade could not start."
+
+#define HG_EN_Menu "Menu"
+#define HG_EN_QuickSet "Quick set"
+#define HG_EN_MainPanel "Main panel"
+#define HG_EN_Alarm "Alarm"
+#define HG_EN_Timer "Timer"
+#define HG_EN_Counter "Counter"
+#define HG_EN_Shutdown "Power-off"
+#define HG_EN_Exit "Exit"
+#define HG_EN_Timer1 "1-minute timer"
+#define HG_EN_Timer3 "3-minute timer"
+#define HG_EN_Timer5 "5-minute timer"
+#define HG_EN_Timer10 "10-minute timer"
+#define HG_EN_StartCounter "Start the counter"
+#define HG_EN_Set "Set"
+#define HG_EN_Stop "Stop"
+#define HG_EN_Cancel "Cancel"
+#define HG_EN_Ok "OK"
+#define HG_EN_Hours "h"
+#define HG_EN_Minutes "m"
+#define HG_EN_Seconds "s"
+#define HG_EN_Left "Left"
+#define HG_EN_RemoveFromTray "Remove from the tray"
+#define HG_EN_Website "Website"
+#define HG_EN_Description "Alarm, timer, counter, power-off"

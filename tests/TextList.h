@@ -3,17 +3,29 @@
 // the texts again.
 #include "app/Texts.h"
 
-inline TextTable JapaneseTexts()
+inline TextTable ListedTexts(Language language)
 {
     TextTable texts;
-#define HG_JAPANESE_TEXT(name, number) texts.Set(TextId::name, L"" HG_JA_##name);
-    HG_STRINGS(HG_JAPANESE_TEXT)
-#undef HG_JAPANESE_TEXT
+#define HG_LISTED_TEXT(name, number) \
+    texts.Set(TextId::name, language == Language::Japanese ? L"" HG_JA_##name : L"" HG_EN_##name);
+    HG_STRINGS(HG_LISTED_TEXT)
+#undef HG_LISTED_TEXT
     return texts;
+}
+
+inline const TextTable& Listed(Language language)
+{
+    static const TextTable japanese = ListedTexts(Language::Japanese);
+    static const TextTable english = ListedTexts(Language::English);
+    return language == Language::Japanese ? japanese : english;
 }
 
 inline const std::wstring& Japanese(TextId id)
 {
-    static const TextTable texts = JapaneseTexts();
-    return texts[id];
+    return Listed(Language::Japanese)[id];
+}
+
+inline const std::wstring& English(TextId id)
+{
+    return Listed(Language::English)[id];
 }

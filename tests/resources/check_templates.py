@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Compiles res/Hourglade.rc with windres and checks what came out in the binary resources: the
-dialog templates (styles, fonts, controls, UTF-16 texts), the menu, the icon groups, the version
-record and the manifest; and the layout of the two .ico files.
+dialog templates (styles, fonts, controls, UTF-16 texts), the menu and the string table, in Japanese
+and in English with the same layout, the icon groups, the version record and the manifest; and the
+layout of the two .ico files.
 
     check_templates.py            (WINDRES may name the resource compiler)
 
@@ -9,6 +10,7 @@ Ends with the line "N passed, N failed" and exits non-zero when anything failed.
 """
 
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -62,6 +64,29 @@ MENU = [
 # large sizes.
 ICON_SIZES = [16, 20, 24, 32, 48, 256]
 
+JAPANESE, ENGLISH, NEUTRAL = 0x411, 0x409, 0
+
+
+def read_text_list():
+    """The list of res/texts.h: the string table's names and numbers, and every text by language and name."""
+    source = open(os.path.join(RES, "texts.h"), encoding="utf-8").read()
+    strings = [(name, int(number)) for name, number in re.findall(r"X\((\w+), (\d+)\)", source)]
+    texts = {JAPANESE: {}, ENGLISH: {}}
+    for language, name, text in re.findall(r'#define HG_(JA|EN)_(\w+) "(.*)"', source):
+        texts[JAPANESE if language == "JA" else ENGLISH][name] = text
+    return strings, texts
+
+
+STRINGS, TEXTS = read_text_list()
+
+
+def in_english(value):
+    """A Japanese text of the checks below as the English resources have it: the listed English text of the same
+    name; anything that is not a listed text (digits, marks, the version line) stays as it is."""
+    names = [name for name, text in TEXTS[JAPANESE].items() if text == value]
+    return TEXTS[ENGLISH][names[0]] if names else value
+
+
 VERSION_STRINGS = {
     "CompanyName": "Orvane-Pellit", "FileDescription": "アラーム、タイマー、カウンター、電源の遮断",
     "FileVersion": "5.1.0.0", "InternalName": "Hourglade", "LegalCopyright": "Copyright © 2026 Orvane-Pellit",
@@ -99,7 +124,7 @@ class Reader:
 
 
 def read_res(path):
-    """{(type, name): (language, data)} from a .res file."""
+    """{(type, name, language): data} from a .res file."""
     data = open(path, "rb").read()
     out, pos = {}, 0
     while pos < len(data):
@@ -109,7 +134,7 @@ def read_res(path):
         r.align()
         _, _, lang = r.take("IHH")
         if size:
-            out[(rtype, name)] = (lang, data[pos + header:pos + header + size])
+            out[(rtype, name, lang)] = data[pos + header:pos + header + size]
         pos = (pos + header + size + 3) & ~3
     return out
 
@@ -180,36 +205,70 @@ def control_rules(did, controls):
             yield name + " button kind", style & BS_TYPE == kind, hex(style)
 
 
+def string_table(res, language):
+    """{number: text} of a language's string table."""
+    table = {}
+    for (rtype, block, lang), data in res.items():
+        if rtype != 6 or lang != language:
+            continue
+        r = Reader(data)
+        for number in range((block - 1) * 16, block * 16):
+            length = r.take("H")
+            table[number] = data[r.pos:r.pos + 2 * length].decode("utf-16-le")
+            r.pos += 2 * length
+    return table
+
+
 def checks(res):
-    lang = {lang for lang, _ in res.values()}
-    yield "every resource is Japanese", lang == {0x411}, lang
+    languages = {(rtype, lang) for rtype, _, lang in res}
+    yield "icons, manifest and version record in no language", \
+        {lang for rtype, lang in languages if rtype in (3, 14, 16, 24)} == {NEUTRAL}, languages
+    yield "templates, menu and strings in Japanese and English", \
+        {lang for rtype, lang in languages if rtype in (4, 5, 6)} == {JAPANESE, ENGLISH}, languages
 
-    for did, (frame, size, ids, texts) in DIALOGS.items():
-        style, exstyle, caption, menu, rect, font, controls = read_dialog(res[(5, did)][1])
-        yield f"dialog {did} font", font == (8, 400, "メイリオ"), font
-        yield f"dialog {did} styles and caption", (style, exstyle, caption) == frame, (hex(style), hex(exstyle), caption)
-        yield f"dialog {did} size", rect == (0, 0) + size, rect
-        yield f"dialog {did} menu", menu == (129 if did == 102 else None), menu
-        yield f"dialog {did} ids", {c[1] for c in controls} - {-1} == ids, {c[1] for c in controls}
-        yield f"dialog {did} texts", {c[2] for c in controls} == texts, {c[2] for c in controls}
-        yield from control_rules(did, controls)
+    for language in (JAPANESE, ENGLISH):
+        texts_of = (lambda values: values) if language == JAPANESE else (lambda values: {in_english(v) for v in values})
+        tag = "" if language == JAPANESE else " (English)"
+        for did, (frame, size, ids, texts) in DIALOGS.items():
+            style, exstyle, caption, menu, rect, font, controls = read_dialog(res[(5, did, language)])
+            yield f"dialog {did} font{tag}", font == (8, 400, "メイリオ"), font
+            yield f"dialog {did} styles and caption{tag}", (style, exstyle, caption) == frame, (hex(style), caption)
+            yield f"dialog {did} size{tag}", rect == (0, 0) + size, rect
+            yield f"dialog {did} names no menu{tag}", menu is None, menu
+            yield f"dialog {did} ids{tag}", {c[1] for c in controls} - {-1} == ids, {c[1] for c in controls}
+            yield f"dialog {did} texts{tag}", {c[2] for c in controls} == texts_of(texts), {c[2] for c in controls}
+            yield from control_rules(did, controls)
+            if language == ENGLISH:
+                japanese = read_dialog(res[(5, did, JAPANESE)])[6]
+                moved = [(j[1], j[2], j[3], e[3]) for j, e in zip(japanese, controls) if j[3] != e[3]]
+                yield f"dialog {did} places as in Japanese but the remaining time's label{tag}", \
+                    all(text == "残" for _, text, _, _ in moved), moved
 
-    menu = read_menu(res[(4, 129)][1])
-    yield "menu 129", menu == MENU, menu
+        menu = read_menu(res[(4, 129, language)])
+        expected = MENU if language == JAPANESE else [
+            (in_english(title), [item and (item[0], in_english(item[1])) for item in items]) for title, items in MENU]
+        yield f"menu 129{tag}", menu == expected, menu
+
+        table = string_table(res, language)
+        listed = TEXTS[language]
+        yield f"string table{tag}", all(table.get(number) == listed[name] for name, number in STRINGS), \
+            [name for name, number in STRINGS if table.get(number) != listed[name]]
 
     for gid, sizes in ((128, ICON_SIZES), (129, ICON_SIZES)):
-        data = res[(14, gid)][1]
+        data = res[(14, gid, NEUTRAL)]
         entries = [struct.unpack_from("<BBBBHHIH", data, 6 + 14 * i) for i in range(struct.unpack_from("<H", data, 4)[0])]
         yield f"icon {gid} sizes", sorted(e[0] or 256 for e in entries) == sizes, entries
         yield f"icon {gid} 256 colours", all(e[5] == 8 and e[2] == 0 for e in entries), entries
 
-    version = res[(16, 1)][1]
+    version = res[(16, 1, NEUTRAL)]
     yield "file and product version 5.1.0.0", struct.unpack_from("<4I", version, 48) == (0x50001, 0, 0x50001, 0), None
     for key, value in VERSION_STRINGS.items():
         yield f"version string {key}", utf16(key) in version and utf16(value) in version, value
-    yield "Japanese Unicode string table", utf16("041104B0") in version and b"\x11\x04\xb0\x04" in version, None
+    yield "English version description", utf16(TEXTS[ENGLISH]["Description"]) in version, None
+    yield "Japanese and English Unicode string tables", utf16("041104B0") in version and utf16("040904B0") in version, None
+    yield "translations Japanese and English", b"\x11\x04\xb0\x04\x09\x04\xb0\x04" in version, None
 
-    manifest = ET.fromstring(res[(24, 1)][1])
+    manifest = ET.fromstring(res[(24, 1, NEUTRAL)])
     found = {e.tag.split("}")[1]: e for e in manifest.iter()}
     level = found.get("requestedExecutionLevel")
     yield "asInvoker", level is not None and (level.get("level"), level.get("uiAccess")) == ("asInvoker", "false"), None

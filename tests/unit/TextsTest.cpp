@@ -26,8 +26,20 @@ TEST(TextTable, FillsInBothValuesWhereverTheyStand)
     EXPECT_EQ(texts[TextId::AlarmNotice], L"");
 }
 
+TEST(LanguageOfDisplay, JapaneseOnlyForAJapaneseDisplayLanguage)
+{
+    for (const unsigned japanese : {0x0411u, 0x0011u, 0x0C11u})
+        EXPECT_EQ(LanguageOfDisplay(japanese), Language::Japanese);
+    // English, French, Chinese, none, the neutral and default ones, custom locales, garbage.
+    for (const unsigned other :
+         {0x0409u, 0x0809u, 0x040Cu, 0x0804u, 0u, 0x0400u, 0x0800u, 0x0C00u, 0x1000u, 0x0410u, 0xFFFFu, 0x0111u})
+        EXPECT_EQ(LanguageOfDisplay(other), Language::English) << std::hex << other;
+}
+
+class TextList : public ::testing::TestWithParam<Language> {};
+
 // The texts that the code fills in take exactly the values it gives; the others take none.
-TEST(TextList, EveryTextIsThereWithThePlacesForItsValues)
+TEST_P(TextList, EveryTextIsThereWithThePlacesForItsValues)
 {
     const struct {
         TextId id;
@@ -36,7 +48,7 @@ TEST(TextList, EveryTextIsThereWithThePlacesForItsValues)
                       {TextId::TipShutdown, 1}, {TextId::TipPaused, 1},  {TextId::TipMode, 2},
                       {TextId::TimerNotice, 2}, {TextId::AlarmNotice, 2}};
     for (const TextId id : kAllTextIds) {
-        const std::wstring& text = Japanese(id);
+        const std::wstring& text = Listed(GetParam())[id];
         EXPECT_FALSE(text.empty()) << static_cast<unsigned>(id);
         const auto with = std::find_if(std::begin(withValues), std::end(withValues),
                                        [id](const auto& entry) { return entry.id == id; });
@@ -46,22 +58,35 @@ TEST(TextList, EveryTextIsThereWithThePlacesForItsValues)
     }
 }
 
-// Refusals keep off the error popup's edge by a space; the warnings are indented by two ideographic spaces.
-TEST(TextList, RefusalsAndWarningsKeepTheirLeadingSpaces)
+// Refusals keep off the error popup's edge by a space, in both languages; the Japanese warnings are indented by
+// two ideographic spaces.
+TEST_P(TextList, RefusalsAndWarningsKeepTheirLeadingSpaces)
 {
     for (const TextId id : {TextId::RefusalWhileRunning, TextId::RefusalHourAbove23, TextId::RefusalNoTime})
-        EXPECT_EQ(Japanese(id).substr(0, 2).find(L' '), 0u) << static_cast<unsigned>(id);
-    for (const TextId id : {TextId::WarningShutdown, TextId::WarningSleep, TextId::WarningHibernate})
-        EXPECT_EQ(Japanese(id).substr(0, 4), L"\u3000\u30003 ") << static_cast<unsigned>(id);
+        EXPECT_EQ(Listed(GetParam())[id].find(L' '), 0u) << static_cast<unsigned>(id);
+    for (const TextId id : {TextId::WarningShutdown, TextId::WarningSleep, TextId::WarningHibernate}) {
+        const std::wstring& warning = Listed(GetParam())[id];
+        EXPECT_EQ(warning.starts_with(L"\u3000\u3000"), GetParam() == Language::Japanese) << static_cast<unsigned>(id);
+    }
 }
 
 // Every clock set, with the widest values and the longest mode, still fits the tip.
-TEST(TextList, TheLongestTipFitsTheNotificationArea)
+TEST_P(TextList, TheLongestTipFitsTheNotificationArea)
 {
-    const TextTable texts = JapaneseTexts();
-    const std::wstring tip = TrayTip({1, 2, 2, 1}, {0, 5999, 5999, 0, 2}, texts);
+    const std::wstring tip = TrayTip({1, 2, 2, 1}, {0, 5999, 5999, 0, 2}, Listed(GetParam()));
     EXPECT_LT(tip.size(), kTipLimit);
     EXPECT_EQ(Count(tip, L"\n"), 4u);
 }
+
+// The program's name is the same in both languages; every other text is translated.
+TEST(TextList, EnglishTranslatesEveryJapaneseText)
+{
+    for (const TextId id : kAllTextIds) {
+        EXPECT_EQ(Japanese(id) == English(id), id == TextId::ProgramName) << static_cast<unsigned>(id);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, TextList, ::testing::Values(Language::Japanese, Language::English),
+                         [](const auto& info) { return info.param == Language::Japanese ? "Japanese" : "English"; });
 
 }  // namespace

@@ -261,7 +261,7 @@ TEST(DrawingWrappers, ReleaseWhatTheyAcquired)
 
     const WindowDC screen(nullptr);
     ASSERT_NE(screen.Get(), nullptr);
-    const MemoryDC memory(screen.Get());
+    const GdiObject<HDC> memory(::CreateCompatibleDC(screen.Get()));
     ASSERT_NE(memory.Get(), nullptr);
     const HGDIOBJ original = ::GetCurrentObject(memory.Get(), OBJ_PEN);
     {
@@ -273,7 +273,7 @@ TEST(DrawingWrappers, ReleaseWhatTheyAcquired)
 
     HMENU menu = nullptr;
     {
-        const LoadedMenu loaded(IDR_MAINMENU);
+        const GdiObject<HMENU> loaded(AfxLoadMenu(IDR_MAINMENU));
         menu = loaded.Get();
         ASSERT_TRUE(::IsMenu(menu));
         EXPECT_EQ(::GetMenuItemCount(menu), 2);

@@ -71,20 +71,23 @@ TEST_F(StartUp, CreatesTheFivePanelsHiddenWithTheMainPanelAsOwner)
     EXPECT_TRUE(HasControl(theApp.m_pTimerDlg->m_hWnd, IDC_HISTORY));
 }
 
-// The texts come from the program's string table, which the resource compiler made from the same list.
+// The texts come from the program's string table, which the resource compiler made from the same list, in the
+// language the run chose.
 TEST_F(StartUp, LoadsEveryTextOfTheListFromTheStringTable)
 {
     StartApp();
-    for (const TextId id : kAllTextIds) EXPECT_EQ(theApp.Text(id), Japanese(id)) << static_cast<unsigned>(id);
+    for (const TextId id : kAllTextIds)
+        EXPECT_EQ(theApp.Text(id), Listed(theApp.m_language)[id]) << static_cast<unsigned>(id);
 }
 
 // The counter's panel cannot be created, as when the system has no window handles left.
 void* g_originalCreateDialog = nullptr;
-HWND WINAPI CreateAllButTheCounter(HINSTANCE program, LPCWSTR templateName, HWND owner, DLGPROC procedure, LPARAM param)
+HWND WINAPI CreateAllButTheCounter(HINSTANCE program, LPCDLGTEMPLATEW dialog, HWND owner, DLGPROC procedure,
+                                   LPARAM param)
 {
-    if (templateName == MAKEINTRESOURCEW(IDD_COUNTER)) return nullptr;
-    return reinterpret_cast<decltype(&::CreateDialogParamW)>(g_originalCreateDialog)(program, templateName, owner,
-                                                                                     procedure, param);
+    if (dialog == theApp.FindResourceData(RT_DIALOG, IDD_COUNTER)) return nullptr;
+    return reinterpret_cast<decltype(&::CreateDialogIndirectParamW)>(g_originalCreateDialog)(program, dialog, owner,
+                                                                                             procedure, param);
 }
 
 // Reads the message box that the failed start shows, and closes it.
@@ -102,7 +105,7 @@ void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD)
 TEST_F(StartUp, APanelThatCannotBeCreatedEndsTheProgramWithAMessageAndExitCodeOne)
 {
     NotifyIconSpy notifySpy;
-    const ImportPatch failingCreate("user32.dll", "CreateDialogParamW",
+    const ImportPatch failingCreate("user32.dll", "CreateDialogIndirectParamW",
                                     reinterpret_cast<void*>(&CreateAllButTheCounter));
     ASSERT_TRUE(failingCreate.IsApplied());
     g_originalCreateDialog = failingCreate.Original();

@@ -1,0 +1,6 @@
+#include "app/Language.h"
+
+LANGID UserDisplayLanguage()
+{
+    return ::GetUserDefaultUILanguage();
+}
