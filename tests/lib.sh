@@ -34,3 +34,11 @@ find_wine_desktop() {
   done
   return 1
 }
+
+# A text of the list in res/texts.h, with its values filled in: listed_text JA|EN NAME [VALUE1 [VALUE2]].
+listed_text() {
+  local text
+  text=$(sed -n "s/^#define HG_$1_$2 \"\(.*\)\"\$/\1/p" "$(dirname "${BASH_SOURCE[0]}")/../res/texts.h")
+  text=${text//%1/${3:-}}
+  printf '%s' "${text//%2/${4:-}}"
+}

@@ -1,20 +1,29 @@
 #!/usr/bin/env bash
 # End to end, as a user would: Hourglade.exe in a Wine desktop with a taskbar, used through its icon in the
 # notification area with the pointer and keys of the X display. Screenshots go to the output folder.
-#   tests/e2e/tray.sh BUILD/Hourglade.exe OUTPUT-FOLDER      (WINEPREFIX and DISPLAY set by the caller)
+#   tests/e2e/tray.sh BUILD/Hourglade.exe OUTPUT-FOLDER [ja|en]     (WINEPREFIX and DISPLAY set by the caller)
+# The program shows the language of the locale it runs in: Japanese (the default) runs it with LANG=ja_JP.UTF-8,
+# English with LANG=en_US.UTF-8.
 set -euo pipefail
 exe=$(realpath "$1")
 out=$2
 probe_exe="$(dirname "$exe")/tests/e2e/hourglade_probe.exe"
+language=${3:-ja}
 mkdir -p "$out"
 : "${WINEPREFIX:?}" "${DISPLAY:?}"
 export WINEDEBUG=-all
+case "$language" in
+  ja) export LANG=ja_JP.UTF-8 list=JA ;;
+  en) export LANG=en_US.UTF-8 list=EN ;;
+  *) echo "tray.sh: no language $language (ja, en)" >&2; exit 2 ;;
+esac
 
 # shellcheck source=tests/lib.sh
 source "$(dirname "$0")/../lib.sh"
 failure_shot=$out/failure.png
 probe() { wine "$probe_exe" "$@" 2>/dev/null; }
 shot() { import -window root "$out/$1.png"; }
+text() { listed_text "$list" "$@"; }
 
 # Every program of the prefix runs in one Wine desktop named "shell", which has a taskbar.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
@@ -72,12 +81,12 @@ step "double click: the main panel"
 xdotool mousemove "$icon_x" "$icon_y" click --repeat 2 --delay 1 1
 wait_for 50 bash -c "wine '$probe_exe' panel main | grep -q ^visible" || fail "the main panel was not shown"
 if probe menu >/dev/null; then close_menu; fi
-[ "$(probe control main "$((1046))" | cut -d' ' -f7-)" = "セットされていません。" ] || fail "the alarm's status line"
+[ "$(probe control main "$((1046))" | cut -d' ' -f7-)" = "$(text StatusNotSet)" ] || fail "the alarm's status line"
 sleep 0.3
 shot main-panel
 
-# Opens the main menu at the icon and clicks its item number $1: 1 "メインパネル", 2 "アラーム", 3 "タイマー",
-# 4 "カウンター", 5 "電源の遮断", 6 "終了". Separators follow items 1 and 5; the rows share the menu's height
+# Opens the main menu at the icon and clicks its item number $1: 1 main panel, 2 alarm, 3 timer, 4 counter,
+# 5 power-off, 6 exit. Separators follow items 1 and 5; the rows share the menu's height
 # but for the separators' and the frame's pixels.
 choose_from_main_menu() {
   local x y w h row_height item_y
@@ -134,12 +143,12 @@ pick_digit timer 1034 0
 pick_digit timer 1035 0
 pick_digit timer 1036 3 digit-picker
 click_control timer 1037
-wait_for 20 bash -c "wine '$probe_exe' control main 1047 | grep -q 'セットされています。'" ||
+wait_for 20 bash -c "wine '$probe_exe' control main 1047 | grep -qF '$(text StatusSet)'" ||
   fail "the timer's status line does not say it is set"
 [ "$(red_pixels_in_icon)" -gt 0 ] || fail "the icon is not active while the timer runs"
 shot timer-running
 wait_for 100 panel_visible notice || fail "no notice when the timer ran out"
-[ "$(probe panel notice | cut -d' ' -f7-)" = "タイマー：　00 分 03 秒 経過しました。" ] || fail "the timer's notice text"
+[ "$(probe panel notice | cut -d' ' -f7-)" = "$(text TimerNotice 00 03)" ] || fail "the timer's notice text"
 [ "$(red_pixels_in_icon)" -eq 0 ] || fail "the icon is still active after the timer ran out"
 shot timer-notice
 xdotool key Escape
@@ -165,10 +174,10 @@ done
   fail "the typed digits are not 0003"
 shot timer-typed
 xdotool key space
-wait_for 20 bash -c "wine '$probe_exe' control main 1047 | grep -q 'セットされています。'" ||
+wait_for 20 bash -c "wine '$probe_exe' control main 1047 | grep -qF '$(text StatusSet)'" ||
   fail "Space on Set did not set the timer"
 wait_for 100 panel_visible notice || fail "no notice when the typed timer ran out"
-[ "$(probe panel notice | cut -d' ' -f7-)" = "タイマー：　00 分 03 秒 経過しました。" ] || fail "the typed timer's notice text"
+[ "$(probe panel notice | cut -d' ' -f7-)" = "$(text TimerNotice 00 03)" ] || fail "the typed timer's notice text"
 xdotool key Escape
 wait_for 30 bash -c "! wine '$probe_exe' panel notice | grep -q ^visible" || fail "Esc did not close the notice"
 
@@ -181,7 +190,7 @@ pick_digit alarm 1034 $((hour % 10))
 pick_digit alarm 1035 3
 pick_digit alarm 1036 0
 click_control alarm 1037
-wait_for 20 bash -c "wine '$probe_exe' control main 1046 | grep -q 'セットされています。'" ||
+wait_for 20 bash -c "wine '$probe_exe' control main 1046 | grep -qF '$(text StatusSet)'" ||
   fail "the alarm's status line does not say it is set"
 hours_left="$(control_text alarm 1038)$(control_text alarm 1039)"
 case "$hours_left" in 01 | 02) ;; *) fail "the alarm shows $hours_left hours left" ;; esac
