@@ -190,14 +190,20 @@ void CMainDlg::PostNcDestroy()
 // A power-off must not act on a target that passed while the computer slept or the clock jumped.
 LRESULT CMainDlg::OnPowerBroadcast(WPARAM event, LPARAM)
 {
-    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) theApp.m_pShutdownDlg->NoteClockDisturbed();
+    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) NoteClockDisturbed();
     return TRUE;
 }
 
 LRESULT CMainDlg::OnTimeChange(WPARAM, LPARAM)
 {
-    theApp.m_pShutdownDlg->NoteClockDisturbed();
+    NoteClockDisturbed();
     return 0;
+}
+
+// A broadcast may come while the start-up is still creating the panels.
+void CMainDlg::NoteClockDisturbed()
+{
+    if (theApp.m_pShutdownDlg) theApp.m_pShutdownDlg->NoteClockDisturbed();
 }
 
 // Once the program is registered, the Restart Manager starts it again after an installer or updater closed it.

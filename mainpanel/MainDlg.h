@@ -67,6 +67,7 @@ protected:
 
 private:
     void AttachMenuBar();
+    void NoteClockDisturbed();
     std::wstring CurrentTip() const;
     void TrackTrayMenu(int popupIndex, POINT anchor, bool fromKeyboard);
     void ShowMainPanel();
