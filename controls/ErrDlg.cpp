@@ -8,9 +8,7 @@
 ErrDlg::ErrDlg(const std::wstring& text, int left, int top)
     : PopupDlg(IDD_ERROR, Stacking::Topmost, left, top), m_strText(text)
 {
-    const PopupLayout layout(theApp.ScreenScale());
-    m_nWidth = layout.ErrorWidth(m_strText.size());
-    m_nHeight = layout.ErrorHeight();
+    m_nHeight = PopupLayout(theApp.ScreenScale()).ErrorHeight();
 }
 
 int ErrDlg::MeasuredTextWidth() const
@@ -27,11 +25,13 @@ void ErrDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_ERROR_TEXT, m_stText);
 }
 
-// The base places the popup with its width: for an English text, the width of the text in the popup's font.
+// The base places the popup with its width: by the number of characters of a Japanese text, around an English
+// text as the popup's font measures it.
 BOOL ErrDlg::OnInitDialog()
 {
-    if (theApp.m_language == Language::English)
-        m_nWidth = PopupLayout(theApp.ScreenScale()).ErrorWidthAround(MeasuredTextWidth());
+    const PopupLayout layout(theApp.ScreenScale());
+    m_nWidth = theApp.m_language == Language::English ? layout.ErrorWidthAround(MeasuredTextWidth())
+                                                      : layout.ErrorWidth(m_strText.size());
     PopupDlg::OnInitDialog();
     m_stText.SetWindowText(m_strText);
     return TRUE;

@@ -72,13 +72,6 @@ int CWinApp::Run()
     return ExitInstance();
 }
 
-const void* CWinApp::FindResourceData(LPCWSTR type, UINT id) const
-{
-    const HRSRC found = ::FindResourceW(m_hInstance, MAKEINTRESOURCEW(id), type);
-    const HGLOBAL loaded = found ? ::LoadResource(m_hInstance, found) : nullptr;
-    return loaded ? ::LockResource(loaded) : nullptr;
-}
-
 HMENU AfxLoadMenu(UINT id)
 {
     return ::LoadMenuIndirectW(static_cast<const MENUTEMPLATEW*>(AfxGetApp()->FindResourceData(RT_MENU, id)));

@@ -19,9 +19,8 @@ public:
     virtual int ExitInstance();
     // Runs the message loop until the quit message, then ExitInstance.
     int Run();
-    // The data of one of the program's resources, or null; by default in the thread's language, as the system's
-    // own loaders look it up.
-    virtual const void* FindResourceData(LPCWSTR type, UINT id) const;
+    // The data of one of the program's resources, or null: the program decides in which language it looks.
+    virtual const void* FindResourceData(LPCWSTR type, UINT id) const = 0;
 
     CWnd* m_pMainWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;

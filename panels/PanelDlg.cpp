@@ -39,8 +39,3 @@ void PanelDlg::ShowDigits(const std::array<std::wstring, 4>& digits)
 {
     for (size_t i = 0; i < digits.size(); ++i) m_stDigits[i].SetWindowText(digits[i]);
 }
-
-void PanelDlg::ClearDigits()
-{
-    ShowDigits({L"0", L"0", L"0", L"0"});
-}

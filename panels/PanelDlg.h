@@ -33,8 +33,9 @@ protected:
     // After every change of the state.
     virtual void OnStateChanged() {}
 
+    static std::array<std::wstring, 4> ZeroDigits() { return {L"0", L"0", L"0", L"0"}; }
     void ShowDigits(const std::array<std::wstring, 4>& digits);
-    void ClearDigits();
+    void ClearDigits() { ShowDigits(ZeroDigits()); }
 
     void OnEnter() {}
     void OnHide() { ShowWindow(SW_HIDE); }

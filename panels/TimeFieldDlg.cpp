@@ -9,13 +9,6 @@
 #include "panels/ClockTime.h"
 #include "res/resource.h"
 
-namespace {
-std::array<std::wstring, 4> AllZeroDigits()
-{
-    return {L"0", L"0", L"0", L"0"};
-}
-}  // namespace
-
 // clang-format off
 BEGIN_MESSAGE_MAP(TimeFieldDlg, PanelDlg)
     ON_COMMAND(IDC_DIGIT1, OnDigit1)
@@ -173,5 +166,5 @@ void TimeFieldDlg::PresetFromHistory()
 {
     if (IsRunning()) return;
     const auto entry = PresetEntry(m_history, m_params.presetRule, ClockMinuteText(CurrentTime()));
-    SetDigitTexts(entry ? DigitsOfEntry(*entry) : AllZeroDigits());
+    SetDigitTexts(entry ? DigitsOfEntry(*entry) : ZeroDigits());
 }
