@@ -17,7 +17,11 @@
 CHourgladeApp theApp;
 
 CHourgladeApp::CHourgladeApp()
-    : m_nAlarmState(0), m_nTimerState(0), m_nCounterState(0), m_nShutdownState(0), m_bMainShown(false)
+    : m_nAlarmState(state::kIdle),
+      m_nTimerState(state::kIdle),
+      m_nCounterState(state::kIdle),
+      m_nShutdownState(state::kIdle),
+      m_bMainShown(false)
 {
 }
 
@@ -96,7 +100,7 @@ bool CHourgladeApp::CreatePanels()
 void CHourgladeApp::LoadStoredValues()
 {
     SplitHistory(GetProfileString(kSettingsSection, kAlarmHistoryValue, L""), m_pAlarmDlg->m_history);
-    const int alarmState = GetProfileInt(kSettingsSection, kAlarmStateValue, 0);
+    const int alarmState = GetProfileInt(kSettingsSection, kAlarmStateValue, state::kIdle);
     const std::wstring alarmTarget = GetProfileString(kSettingsSection, kAlarmTargetValue, kDefaultAlarmTarget);
     m_pAlarmDlg->RestoreAlarm(alarmState, alarmTarget);
     SplitHistory(GetProfileString(kSettingsSection, kTimerHistoryValue, L""), m_pTimerDlg->m_history);
@@ -106,6 +110,11 @@ void CHourgladeApp::LoadStoredValues()
 std::int32_t CHourgladeApp::ClockState(Clock clock) const
 {
     return StateMember(*this, clock);
+}
+
+ClockStates CHourgladeApp::AllClockStates() const
+{
+    return {m_nAlarmState, m_nTimerState, m_nCounterState, m_nShutdownState};
 }
 
 void CHourgladeApp::SetClockState(Clock clock, std::int32_t state, StatusRefresh refresh)
@@ -119,6 +128,21 @@ const void* CHourgladeApp::FindResourceData(LPCWSTR type, UINT id) const
     return FindResourceIn(LangIdOf(m_language), type, id);
 }
 
+PanelDlg* CHourgladeApp::FeaturePanel(Clock clock) const
+{
+    switch (clock) {
+    case Clock::Alarm:
+        return m_pAlarmDlg;
+    case Clock::Timer:
+        return m_pTimerDlg;
+    case Clock::Counter:
+        return m_pCounterDlg;
+    case Clock::Shutdown:
+        break;
+    }
+    return m_pShutdownDlg;
+}
+
 void CHourgladeApp::ClockTicked()
 {
     m_pMainDlg->RefreshTip();
@@ -126,6 +150,12 @@ void CHourgladeApp::ClockTicked()
 
 int CHourgladeApp::ExitInstance()
 {
+    // The panels have deleted themselves with their windows.
+    m_pMainDlg = nullptr;
+    m_pAlarmDlg = nullptr;
+    m_pTimerDlg = nullptr;
+    m_pCounterDlg = nullptr;
+    m_pShutdownDlg = nullptr;
     if (m_gdiplusToken) {
         Gdiplus::GdiplusShutdown(m_gdiplusToken);
         m_gdiplusToken = 0;

@@ -3,19 +3,18 @@
 // panels reach each other, and shuts the drawing library down at the end.
 #include <cstdint>
 
+#include "app/Clocks.h"
 #include "app/SingleInstance.h"
 #include "app/Texts.h"
-#include "controls/Geometry.h"
 #include "framework/App.h"
+#include "framework/Drawing.h"
 
 class CMainDlg;
+class PanelDlg;
 class AlarmDlg;
 class TimerDlg;
 class CounterDlg;
 class ShutdownDlg;
-
-// The four clocks, in the order of the main panel's status lines.
-enum class Clock { Alarm, Timer, Counter, Shutdown };
 
 // Whether a change of state brings the main panel into line at once, or leaves that to the caller: a panel's
 // Reset, which the exit confirmation runs for all four clocks before the main panel follows once (or goes).
@@ -34,8 +33,11 @@ public:
     // icon and its tip follow.
     void SetClockState(Clock clock, std::int32_t state, StatusRefresh refresh = StatusRefresh::Now);
     std::int32_t ClockState(Clock clock) const;
+    ClockStates AllClockStates() const;
     // A running clock has ticked: the icon's tip follows the time it shows.
     void ClockTicked();
+    // The panel of a clock; null while the start-up has not created it yet.
+    PanelDlg* FeaturePanel(Clock clock) const;
 
     // The language of the windows, chosen at start-up from the user's display language.
     Language m_language = Language::Japanese;
@@ -49,7 +51,7 @@ public:
     CounterDlg* m_pCounterDlg = nullptr;
     ShutdownDlg* m_pShutdownDlg = nullptr;
 
-    // 0 not set, 1 running or waiting, 2 paused (timer and counter only). Only state 1 makes the icon active.
+    // Each clock's state: state::kIdle, kRunning or kPaused (app/Clocks.h).
     std::int32_t m_nAlarmState;
     std::int32_t m_nTimerState;
     std::int32_t m_nCounterState;

@@ -1,7 +1,8 @@
 #pragma once
 // Where the program keeps its values, and their names and defaults.
+#include "res/legal.h"
 
-inline constexpr wchar_t kRegistryCompany[] = L"Orvane-Pellit";
+inline constexpr wchar_t kRegistryCompany[] = L"" HG_COMPANY_NAME;
 inline constexpr wchar_t kSettingsSection[] = L"Settings";
 
 inline constexpr wchar_t kAlarmHistoryValue[] = L"a_history";

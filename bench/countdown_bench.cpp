@@ -1,5 +1,5 @@
 // How closely the countdown timer keeps time: starts the real application object, runs a real two-minute
-// countdown on the real one-second clock, notes when each tick reaches the timer panel and when the notice opens,
+// countdown on the real one-second ticks, notes when each tick reaches the timer panel and when the notice opens,
 // closes the notice, and prints how late both came against the times they were due.
 #include <windows.h>
 

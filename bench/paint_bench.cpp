@@ -44,7 +44,7 @@ void Print(const char* what, const RECT& place, const std::vector<double>& times
 
 void MeasureDigitPicker()
 {
-    NumDlg picker(9, 100, 100);
+    NumDlg picker(9, 100, 100, theApp.ScreenScale());
     picker.Create(IDD_DIGIT_PICKER);
     // The pointer on digit 5: the highlight and all ten digits drawn.
     const RectF five = PickerLayout(theApp.ScreenScale()).HighlightRect(5);
@@ -57,7 +57,7 @@ void MeasureDigitPicker()
 
 void MeasureDropDown()
 {
-    TDropDownDlg dropDown;
+    TDropDownDlg dropDown(theApp.ScreenScale());
     for (std::size_t i = 0; i < kHistoryLimit; ++i)
         dropDown.m_items.push_back((i < 10 ? L"0" : L"") + std::to_wstring(i) + L":30");
     dropDown.m_nLeft = 200;

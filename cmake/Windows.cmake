@@ -34,7 +34,7 @@ add_library(hourglade_ui OBJECT
   mainpanel/MainDlg.cpp
   mainpanel/TrayIcon.cpp
   panels/AlarmDlg.cpp
-  panels/ClockTimeDlg.cpp
+  panels/TimeOfDayDlg.cpp
   panels/CounterDlg.cpp
   panels/CountingPanel.cpp
   panels/PanelDlg.cpp
@@ -52,7 +52,7 @@ set_source_files_properties(res/Hourglade.rc PROPERTIES OBJECT_DEPENDS "${HG_RES
 
 # The wall clock, the one-second ticks and the power actions; test builds link stand-ins instead.
 add_library(hourglade_system STATIC
-  app/Clock.cpp
+  app/Now.cpp
   app/DisplayLanguage.cpp
   panels/PowerActions.cpp
   panels/SecondTicks.cpp

@@ -1,14 +1,12 @@
 #include "controls/ErrDlg.h"
 
-#include "app/HourgladeApp.h"
-#include "controls/PopupLayout.h"
 #include "framework/Gdi.h"
 #include "res/resource.h"
 
-ErrDlg::ErrDlg(const std::wstring& text, int left, int top)
-    : PopupDlg(IDD_ERROR, Stacking::Topmost, left, top), m_strText(text)
+ErrDlg::ErrDlg(const std::wstring& text, int left, int top, Scale scale, ErrorWidthRule widthRule)
+    : PopupDlg(IDD_ERROR, Stacking::Topmost, left, top), m_strText(text), m_layout(scale), m_widthRule(widthRule)
 {
-    m_nHeight = PopupLayout(theApp.ScreenScale()).ErrorHeight();
+    m_nHeight = m_layout.ErrorHeight();
 }
 
 int ErrDlg::MeasuredTextWidth() const
@@ -25,13 +23,11 @@ void ErrDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_ERROR_TEXT, m_stText);
 }
 
-// The base places the popup with its width: by the number of characters of a Japanese text, around an English
-// text as the popup's font measures it.
+// The base places the popup with its width, which the text's font decides for a measured text.
 BOOL ErrDlg::OnInitDialog()
 {
-    const PopupLayout layout(theApp.ScreenScale());
-    m_nWidth = theApp.m_language == Language::English ? layout.ErrorWidthAround(MeasuredTextWidth())
-                                                      : layout.ErrorWidth(m_strText.size());
+    m_nWidth = m_widthRule == ErrorWidthRule::Measured ? m_layout.ErrorWidthAround(MeasuredTextWidth())
+                                                       : m_layout.ErrorWidth(m_strText.size());
     PopupDlg::OnInitDialog();
     m_stText.SetWindowText(m_strText);
     return TRUE;

@@ -5,11 +5,12 @@
 #include <string>
 
 #include "controls/PopupDlg.h"
+#include "controls/PopupLayout.h"
 
 class ErrDlg : public PopupDlg {
 public:
-    // left, top: the screen point for the popup's top-left corner.
-    ErrDlg(const std::wstring& text, int left, int top);
+    // left, top: the screen point for the popup's top-left corner; its size follows the text at the screen's scale.
+    ErrDlg(const std::wstring& text, int left, int top, Scale scale, ErrorWidthRule widthRule);
 
     std::wstring m_strText;
     CStatic m_stText;
@@ -20,4 +21,7 @@ protected:
 
 private:
     int MeasuredTextWidth() const;
+
+    PopupLayout m_layout;
+    ErrorWidthRule m_widthRule;
 };

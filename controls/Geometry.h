@@ -1,16 +1,7 @@
 #pragma once
-// Value types of the custom-drawn controls' layouts: scale factors, points, rectangles, line segments.
-
-// The screen's logical pixels per inch divided by 96, across (x) and down (y).
-struct Scale {
-    double x = 1.0, y = 1.0;
-};
-
-// A pixel size written for 96 dpi, multiplied by a scale factor and truncated toward zero.
-constexpr int Scaled(double value, double factor)
-{
-    return static_cast<int>(value * factor);
-}
+// Value types of the custom-drawn controls' layouts: points, rectangles, line segments; and the scale they are
+// drawn at.
+#include "framework/Drawing.h"
 
 struct Point {
     int x, y;

@@ -2,13 +2,6 @@
 
 #include "res/resource.h"
 
-// clang-format off
-BEGIN_MESSAGE_MAP(MsgDlg, CDialog)
-    ON_COMMAND(IDOK, OnEnter)
-    ON_COMMAND(IDCANCEL, OnClose)
-END_MESSAGE_MAP()
-// clang-format on
-
 MsgDlg::MsgDlg(const std::wstring& text) : CDialog(IDD_NOTICE), m_strText(text)
 {
     m_bWithoutOwner = true;

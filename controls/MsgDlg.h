@@ -21,10 +21,9 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
 
-    void OnEnter() {}
-    void OnClose() { EndDialog(kClosed); }
-
-    DECLARE_MESSAGE_MAP()
+    // Enter does nothing; Esc and the close box close the notice.
+    void OnOK() override {}
+    void OnCancel() override { EndDialog(kClosed); }
 
 private:
     // Without an owner the window system would put the notice at the screen's top-left corner.

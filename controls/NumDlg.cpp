@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "app/HourgladeApp.h"
 #include "framework/PaintBuffer.h"
 #include "res/resource.h"
 
@@ -47,11 +46,11 @@ BEGIN_MESSAGE_MAP(NumDlg, PopupDlg)
 END_MESSAGE_MAP()
 // clang-format on
 
-NumDlg::NumDlg(int maxDigit, int left, int top)
+NumDlg::NumDlg(int maxDigit, int left, int top, Scale scale)
     : PopupDlg(IDD_DIGIT_PICKER, Stacking::Topmost, left, top),
       m_nMaxDigit(maxDigit),
       m_nHover(kNoDigit),
-      m_layout(theApp.ScreenScale())
+      m_layout(scale)
 {
     m_nWidth = m_layout.OuterWidth();
     m_nHeight = m_layout.OuterHeight();

@@ -9,8 +9,9 @@ class DibSection;
 
 class NumDlg : public PopupDlg {
 public:
-    // maxDigit: the highest digit that may be chosen; left, top: the screen point for the top-left corner.
-    NumDlg(int maxDigit, int left, int top);
+    // maxDigit: the highest digit that may be chosen; left, top: the screen point for the top-left corner; its size
+    // follows the screen's scale.
+    NumDlg(int maxDigit, int left, int top, Scale scale);
 
     // DoModal returns the chosen digit, or -1 when the popup was closed without a choice.
 

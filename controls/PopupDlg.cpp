@@ -3,8 +3,6 @@
 // clang-format off
 BEGIN_MESSAGE_MAP(PopupDlg, CDialog)
     ON_WM_LBUTTONDOWN()
-    ON_COMMAND(IDOK, OnEnter)
-    ON_COMMAND(IDCANCEL, OnEsc)
 END_MESSAGE_MAP()
 // clang-format on
 

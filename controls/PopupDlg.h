@@ -34,12 +34,11 @@ protected:
     // A key pressed while the popup is open; true when the popup took it.
     virtual bool OnKey(UINT) { return false; }
     virtual void OnLButtonDown(UINT flags, POINT point);
+    void OnOK() override { EndDialog(Choice()); }
+    void OnCancel() override { EndDialog(kNoChoice); }
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    void OnEnter() { EndDialog(Choice()); }
-    void OnEsc() { EndDialog(kNoChoice); }
-
     Stacking m_stacking;
 };

@@ -4,6 +4,10 @@
 
 #include "controls/Geometry.h"
 
+// How the error popup's width follows its text: by the number of its characters, as the Japanese texts are written
+// for, or around the text as the popup's font measures it, which English needs, whose letters differ much in width.
+enum class ErrorWidthRule { PerCharacter, Measured };
+
 class PopupLayout {
 public:
     explicit PopupLayout(Scale scale) : m_scale(scale) {}

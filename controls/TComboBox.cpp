@@ -1,8 +1,6 @@
 #include "controls/TComboBox.h"
 
-#include "app/HourgladeApp.h"
 #include "controls/DropDownLayout.h"
-#include "controls/SelectorLayout.h"
 #include "framework/Gdi.h"
 #include "framework/PaintBuffer.h"
 
@@ -35,9 +33,8 @@ void TComboBox::OnPaint()
 // Shows the confirmed choice, also when the field repaints while the list is open.
 void TComboBox::DrawPicture(HDC hDC, const RECT& client) const
 {
-    const SelectorLayout layout(theApp.ScreenScale());
     FillSolidRect(hDC, client, kSelectorBackground);
-    DrawChevron(hDC, layout.Chevron({client.left, client.top, client.right, client.bottom}));
+    DrawChevron(hDC, m_layout.Chevron({client.left, client.top, client.right, client.bottom}));
 
     const int row = DropDownLayout::ExistingRowOrNone(GetCurSel(), static_cast<int>(m_dropDown.m_items.size()));
     if (row == DropDownLayout::kNoRow) return;
@@ -46,7 +43,7 @@ void TComboBox::DrawPicture(HDC hDC, const RECT& client) const
     ::SetTextAlign(hDC, TA_LEFT | TA_TOP);
     ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, ColourOf(kSelectorText));
-    const Point origin = layout.TextOrigin();
+    const Point origin = m_layout.TextOrigin();
     ::TextOutW(hDC, origin.x, origin.y, text.c_str(), static_cast<int>(text.size()));
 }
 

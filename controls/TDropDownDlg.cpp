@@ -1,6 +1,5 @@
 #include "controls/TDropDownDlg.h"
 
-#include "app/HourgladeApp.h"
 #include "framework/PaintBuffer.h"
 #include "res/resource.h"
 
@@ -28,12 +27,12 @@ BEGIN_MESSAGE_MAP(TDropDownDlg, PopupDlg)
 END_MESSAGE_MAP()
 // clang-format on
 
-TDropDownDlg::TDropDownDlg()
+TDropDownDlg::TDropDownDlg(Scale scale)
     : PopupDlg(IDD_DROPDOWN, Stacking::AboveOwner, 0, 0),
       m_nCurSel(DropDownLayout::kNoRow),
       m_bDeletable(false),
       m_bDeleteHot(false),
-      m_layout(theApp.ScreenScale())
+      m_layout(scale)
 {
     m_font = GdiObject<HFONT>(CreateRowFont(m_layout));
 }

@@ -16,7 +16,8 @@
 
 class TDropDownDlg : public PopupDlg {
 public:
-    TDropDownDlg();
+    // Its rows, font and delete mark follow the screen's scale.
+    explicit TDropDownDlg(Scale scale);
 
     // The row under the pointer, or -1; also the result.
     int m_nCurSel;

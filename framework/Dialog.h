@@ -42,8 +42,9 @@ protected:
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange*) {}
 
-    void OnOK() { EndDialog(IDOK); }
-    void OnCancel() { EndDialog(IDCANCEL); }
+    // Enter (IDOK) and Esc or the close box (IDCANCEL): each dialog decides what they do.
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
 
     // A modal run that is owned by no window and disables none.
     bool m_bWithoutOwner = false;

@@ -1,6 +1,17 @@
 #pragma once
-// What the program's own drawing shares, without the window system, so that the platform-free layouts name their
-// colours with it too: the colour type and the typeface.
+// What the program's own drawing shares, without the window system, so that the platform-free layouts use it too: the
+// screen's scale, the colour type and the typeface.
+
+// The screen's logical pixels per inch divided by 96, across (x) and down (y).
+struct Scale {
+    double x = 1.0, y = 1.0;
+};
+
+// A pixel size written for 96 dpi, multiplied by a scale factor and truncated toward zero.
+constexpr int Scaled(double value, double factor)
+{
+    return static_cast<int>(value * factor);
+}
 
 struct Rgb {
     unsigned char r, g, b;

@@ -89,6 +89,14 @@ protected:                    \
         using ThisClass = Class;                                     \
         using BaseClass = Base;                                      \
         static const fw::MessageMapEntry entries[] = {
+// The table of a class template, such as a base shared by several windows: BEGIN_TEMPLATE_MESSAGE_MAP(Class, T, Base)
+// for template <class T> class Class : public Base, where Base may name T.
+#define BEGIN_TEMPLATE_MESSAGE_MAP(Class, T, Base)                                    \
+    template <class T> const fw::MessageMap* Class<T>::GetMessageMap() const         \
+    {                                                                                \
+        using ThisClass = Class<T>;                                                  \
+        using BaseClass = Base;                                                      \
+        static const fw::MessageMapEntry entries[] = {
 #define END_MESSAGE_MAP()                                              \
         };                                                            \
         static const fw::MessageMap map{this->BaseClass::GetMessageMap(), entries}; \

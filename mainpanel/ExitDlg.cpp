@@ -1,18 +1,8 @@
 #include "mainpanel/ExitDlg.h"
 
 #include "app/HourgladeApp.h"
-#include "panels/AlarmDlg.h"
-#include "panels/CounterDlg.h"
-#include "panels/ShutdownDlg.h"
-#include "panels/TimerDlg.h"
+#include "panels/PanelDlg.h"
 #include "res/resource.h"
-
-// clang-format off
-BEGIN_MESSAGE_MAP(ExitDlg, CDialog)
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
-END_MESSAGE_MAP()
-// clang-format on
 
 // Owned by the main panel, which stays disabled while the confirmation is open.
 ExitDlg::ExitDlg() : CDialog(IDD_EXIT, AfxGetMainWnd()) {}
@@ -32,9 +22,6 @@ BOOL ExitDlg::OnInitDialog()
 
 void ExitDlg::OnOK()
 {
-    theApp.m_pAlarmDlg->Reset();
-    theApp.m_pTimerDlg->Reset();
-    theApp.m_pCounterDlg->Reset();
-    theApp.m_pShutdownDlg->Reset();
+    for (const Clock clock : kAllClocks) theApp.FeaturePanel(clock)->Reset();
     EndDialog(m_chkRemove.GetCheck() == BST_CHECKED ? kConfirmedWithRemoval : kConfirmed);
 }

@@ -13,10 +13,8 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    void OnOK();
-    void OnCancel() { EndDialog(kCancelled); }
+    void OnOK() override;
+    void OnCancel() override { EndDialog(kCancelled); }
 
     CButton m_chkRemove;
-
-    DECLARE_MESSAGE_MAP()
 };

@@ -11,10 +11,11 @@
 #include "panels/CounterDlg.h"
 #include "panels/ShutdownDlg.h"
 #include "panels/TimerDlg.h"
+#include "res/legal.h"
 #include "res/resource.h"
 
 namespace {
-constexpr wchar_t kWebsiteAddress[] = L"http://www.orvane-pellit.jp/Hourglade/index.htm";
+constexpr wchar_t kWebsiteAddress[] = L"" HG_WEBSITE;
 constexpr UINT kTrayIconId = 0;
 
 // Broadcast by the shell when the notification area is created anew: after it crashed, and on some changes of the
@@ -24,17 +25,10 @@ const UINT WM_TASKBARCREATED = ::RegisterWindowMessageW(L"TaskbarCreated");
 static_assert(tray_event::kContextMenu == WM_CONTEXTMENU && tray_event::kLeftPress == WM_LBUTTONDOWN &&
               tray_event::kLeftDoubleClick == WM_LBUTTONDBLCLK && tray_event::kRightPress == WM_RBUTTONDOWN &&
               tray_event::kSelect == NIN_SELECT && tray_event::kKeySelect == NIN_KEYSELECT);
-
-ClockStates CurrentStates()
-{
-    return {theApp.m_nAlarmState, theApp.m_nTimerState, theApp.m_nCounterState, theApp.m_nShutdownState};
-}
 }  // namespace
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
-    ON_COMMAND(IDOK, OnEnter)
-    ON_COMMAND(IDCANCEL, OnCancel)
     ON_COMMAND(IDC_WEBSITE, OnWebsite)
     ON_WM_INITMENU()
     ON_COMMAND(ID_MENU_MAINPANEL, OnMenuMainPanel)
@@ -102,7 +96,7 @@ void CMainDlg::AttachMenuBar()
 
 void CMainDlg::RefreshStatus()
 {
-    const ClockStates states = CurrentStates();
+    const ClockStates states = theApp.AllClockStates();
     CStatic* const lines[] = {&m_stAlarm, &m_stTimer, &m_stCounter, &m_stShutdown};
     const auto rules = StatusLineRules(states);
     for (size_t i = 0; i < rules.size(); ++i) {
@@ -120,12 +114,12 @@ void CMainDlg::RefreshTip()
 
 std::wstring CMainDlg::CurrentTip() const
 {
-    // The main panel is created first, while every clock is idle and the other panels do not exist yet.
-    if (!theApp.m_pShutdownDlg) return theApp.Text(TextId::ProgramName);
-    const ShutdownDlg& shutdown = *theApp.m_pShutdownDlg;
-    const TipTimes times{theApp.m_pAlarmDlg->m_tTarget, theApp.m_pTimerDlg->m_nRemain, theApp.m_pCounterDlg->m_nCount,
-                         shutdown.m_tTarget, shutdown.m_cbMode.GetCurSel()};
-    return TrayTip(CurrentStates(), times, theApp.Texts());
+    std::array<std::optional<std::wstring>, 4> lines;
+    for (size_t i = 0; i < kAllClocks.size(); ++i) {
+        // The main panel is created first, while the other panels do not exist yet.
+        if (const PanelDlg* panel = theApp.FeaturePanel(kAllClocks[i])) lines[i] = panel->TipLine();
+    }
+    return TrayTip(lines, theApp.Texts());
 }
 
 // The notification-area icon -------------------------------------------------------------------------------
@@ -185,32 +179,34 @@ void CMainDlg::PostNcDestroy()
     delete this;
 }
 
-// Sleep, resume, clock changes and the end of the session ---------------------------------------------------
+// Sleep, resume, changes of the time and the end of the session --------------------------------------------
 
-// A power-off must not act on a target that passed while the computer slept or the clock jumped.
+// A power-off must not act on a target that passed while the computer slept or the time jumped.
 LRESULT CMainDlg::OnPowerBroadcast(WPARAM event, LPARAM)
 {
-    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) NoteClockDisturbed();
+    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) NoteTimeDisturbed();
     return TRUE;
 }
 
 LRESULT CMainDlg::OnTimeChange(WPARAM, LPARAM)
 {
-    NoteClockDisturbed();
+    NoteTimeDisturbed();
     return 0;
 }
 
 // A broadcast may come while the start-up is still creating the panels.
-void CMainDlg::NoteClockDisturbed()
+void CMainDlg::NoteTimeDisturbed()
 {
-    if (theApp.m_pShutdownDlg) theApp.m_pShutdownDlg->NoteClockDisturbed();
+    if (theApp.m_pShutdownDlg) theApp.m_pShutdownDlg->NoteTimeDisturbed();
 }
 
 // Once the program is registered, the Restart Manager starts it again after an installer or updater closed it.
 void CMainDlg::RegisterForRestart()
 {
-    if (FAILED(::RegisterApplicationRestart(nullptr, RESTART_NO_CRASH | RESTART_NO_HANG | RESTART_NO_REBOOT)))
-        ReportFailure(L"Registering for a restart after updates", Failure::Handled);
+    const HRESULT result =
+        ::RegisterApplicationRestart(nullptr, RESTART_NO_CRASH | RESTART_NO_HANG | RESTART_NO_REBOOT);
+    if (FAILED(result))
+        ReportFailure(L"Registering for a restart after updates", Failure::Handled, static_cast<DWORD>(result));
 }
 
 // At a real sign-out or shutdown Windows would otherwise start the program again at the next sign-in on its own,
@@ -238,7 +234,7 @@ LRESULT CMainDlg::OnEndSession(WPARAM ending, LPARAM)
 
 void CMainDlg::OnInitMenu(HMENU menu)
 {
-    for (const MenuItemRule& rule : MenuRules(CurrentStates(), theApp.m_bMainShown)) {
+    for (const MenuItemRule& rule : MenuRules(theApp.AllClockStates(), theApp.m_bMainShown)) {
         if (rule.kind == MenuItemRule::Kind::Check)
             ::CheckMenuItem(menu, rule.id, MF_BYCOMMAND | (rule.on ? MF_CHECKED : MF_UNCHECKED));
         else
@@ -337,10 +333,7 @@ void CMainDlg::OnMenuExit()
     switch (confirmation.DoModal()) {
     case ExitDlg::kConfirmed:
         // Every clock is stopped; the program stays in the notification area.
-        theApp.m_pAlarmDlg->ShowWindow(SW_HIDE);
-        theApp.m_pTimerDlg->ShowWindow(SW_HIDE);
-        theApp.m_pCounterDlg->ShowWindow(SW_HIDE);
-        theApp.m_pShutdownDlg->ShowWindow(SW_HIDE);
+        for (const Clock clock : kAllClocks) theApp.FeaturePanel(clock)->ShowWindow(SW_HIDE);
         ShowWindow(SW_HIDE);
         theApp.m_bMainShown = false;
         RefreshStatus();

@@ -35,8 +35,9 @@ protected:
     // Removes the icon and deletes the panel, the last thing the program's windows do.
     void PostNcDestroy() override;
 
-    void OnEnter() {}
-    void OnCancel();
+    // Enter does nothing; Esc and the close box hide the panel.
+    void OnOK() override {}
+    void OnCancel() override;
     void OnWebsite();
     void OnInitMenu(HMENU menu);
     void OnMenuMainPanel();
@@ -67,7 +68,7 @@ protected:
 
 private:
     void AttachMenuBar();
-    void NoteClockDisturbed();
+    void NoteTimeDisturbed();
     std::wstring CurrentTip() const;
     void TrackTrayMenu(int popupIndex, POINT anchor, bool fromKeyboard);
     void ShowMainPanel();

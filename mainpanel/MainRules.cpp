@@ -1,20 +1,16 @@
 #include "mainpanel/MainRules.h"
 
-#include "panels/ClockTexts.h"
-#include "panels/ClockTime.h"
 #include "res/resource.h"
 
-#include <tuple>
-
-std::optional<StatusLine> StatusLineOf(int state, ClockKind kind)
+std::optional<StatusLine> StatusLineOf(std::int32_t clockState, ClockKind kind)
 {
-    if (state == 0) {
+    if (clockState == state::kIdle) {
         return StatusLine{TextId::StatusNotSet, false};
     }
-    if (state == 1) {
+    if (clockState == state::kRunning) {
         return StatusLine{TextId::StatusSet, true};
     }
-    if (state == 2 && kind == ClockKind::Pausable) {
+    if (clockState == state::kPaused && kind == ClockKind::Pausable) {
         return StatusLine{TextId::StatusPaused, true};
     }
     return std::nullopt;
@@ -32,59 +28,35 @@ std::array<StatusLineRule, 4> StatusLineRules(const ClockStates& states)
 
 bool IsIconActive(const ClockStates& states)
 {
-    return states.alarm == 1 || states.timer == 1 || states.counter == 1 || states.shutdown == 1;
+    return states.alarm == state::kRunning || states.timer == state::kRunning || states.counter == state::kRunning ||
+           states.shutdown == state::kRunning;
 }
 
 std::vector<MenuItemRule> MenuRules(const ClockStates& states, bool mainShown)
 {
     using Kind = MenuItemRule::Kind;
-    const bool timerIdle = states.timer == 0;
+    const bool timerIdle = states.timer == state::kIdle;
     // clang-format off
     return {
-        {ID_MENU_ALARM, Kind::Check, states.alarm == 1},
-        {ID_MENU_TIMER, Kind::Check, states.timer == 1},
-        {ID_MENU_COUNTER, Kind::Check, states.counter == 1},
-        {ID_MENU_SHUTDOWN, Kind::Check, states.shutdown == 1},
+        {ID_MENU_ALARM, Kind::Check, states.alarm == state::kRunning},
+        {ID_MENU_TIMER, Kind::Check, states.timer == state::kRunning},
+        {ID_MENU_COUNTER, Kind::Check, states.counter == state::kRunning},
+        {ID_MENU_SHUTDOWN, Kind::Check, states.shutdown == state::kRunning},
         {ID_MENU_MAINPANEL, Kind::Enable, !mainShown},
         {ID_QUICK_TIMER1, Kind::Enable, timerIdle},
         {ID_QUICK_TIMER3, Kind::Enable, timerIdle},
         {ID_QUICK_TIMER5, Kind::Enable, timerIdle},
         {ID_QUICK_TIMER10, Kind::Enable, timerIdle},
-        {ID_QUICK_COUNTER, Kind::Enable, states.counter == 0},
+        {ID_QUICK_COUNTER, Kind::Enable, states.counter == state::kIdle},
     };
     // clang-format on
 }
 
-namespace {
-
-std::wstring MinutesAndSeconds(int seconds)
-{
-    return TwoDigitText(seconds / 60) + L":" + TwoDigitText(seconds % 60);
-}
-
-// The line of a pausable clock: state 1 counts, state 2 is paused; any other state has none.
-std::wstring CountingLine(const TextTable& texts, int state, TextId name, int seconds)
-{
-    const std::wstring line = texts.Format(name, MinutesAndSeconds(seconds));
-    return state == 2 ? texts.Format(TextId::TipPaused, line) : line;
-}
-
-}  // namespace
-
-std::wstring TrayTip(const ClockStates& states, const TipTimes& times, const TextTable& texts)
+std::wstring TrayTip(const std::array<std::optional<std::wstring>, 4>& lines, const TextTable& texts)
 {
     std::wstring tip = texts[TextId::ProgramName];
-    const auto addLine = [&tip](const std::wstring& line) { tip.append(L"\n").append(line); };
-    if (states.alarm == 1) addLine(texts.Format(TextId::TipAlarm, ClockMinuteText(times.alarmTarget)));
-    for (const auto& [state, name, seconds] : {std::tuple{states.timer, TextId::TipTimer, times.timerSeconds},
-                                               std::tuple{states.counter, TextId::TipCounter, times.counterSeconds}}) {
-        if (state == 1 || state == 2) addLine(CountingLine(texts, state, name, seconds));
-    }
-    if (states.shutdown == 1) {
-        std::wstring line = texts.Format(TextId::TipShutdown, ClockMinuteText(times.shutdownTarget));
-        if (const std::optional<TextId> mode = ShutdownModeOf(times.shutdownMode))
-            line = texts.Format(TextId::TipMode, line, texts[*mode]);
-        addLine(line);
+    for (const std::optional<std::wstring>& line : lines) {
+        if (line) tip.append(L"\n").append(*line);
     }
     if (tip.size() > kTipLimit) tip.resize(kTipLimit);
     return tip;

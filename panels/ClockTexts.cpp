@@ -1,6 +1,7 @@
 #include "panels/ClockTexts.h"
 
 #include "panels/TimeEntry.h"
+#include "panels/TimeOfDay.h"
 
 #include <algorithm>
 #include <climits>
@@ -34,7 +35,7 @@ TimerSetting TimerSettingOf(const std::array<std::wstring, 4>& digits, const Tex
             EntryOfDigits(digits)};
 }
 
-ClockSetting ClockSettingOf(const std::array<std::wstring, 4>& digits)
+TimeOfDaySetting TimeOfDaySettingOf(const std::array<std::wstring, 4>& digits)
 {
     std::wstring hourText = digits[0] + digits[1];
     std::wstring minuteText = digits[2] + digits[3];
@@ -71,4 +72,32 @@ std::optional<TextId> ShutdownWarningOf(int mode)
 std::optional<TextId> ShutdownModeOf(int mode)
 {
     return TextOfMode({TextId::ModeShutdown, TextId::ModeSleep, TextId::ModeHibernate}, mode);
+}
+
+std::optional<std::wstring> AlarmTipLine(std::int32_t clockState, std::int64_t target, const TextTable& texts)
+{
+    if (clockState != state::kRunning) {
+        return std::nullopt;
+    }
+    return texts.Format(TextId::TipAlarm, MinuteOfDayText(target));
+}
+
+std::optional<std::wstring> CountingTipLine(std::int32_t clockState, TextId name, int seconds, const TextTable& texts)
+{
+    if (clockState != state::kRunning && clockState != state::kPaused) {
+        return std::nullopt;
+    }
+    const std::wstring line = texts.Format(name, TwoDigitText(seconds / 60) + L":" + TwoDigitText(seconds % 60));
+    return clockState == state::kPaused ? texts.Format(TextId::TipPaused, line) : line;
+}
+
+std::optional<std::wstring> ShutdownTipLine(std::int32_t clockState, std::int64_t target, int mode,
+                                            const TextTable& texts)
+{
+    if (clockState != state::kRunning) {
+        return std::nullopt;
+    }
+    const std::wstring line = texts.Format(TextId::TipShutdown, MinuteOfDayText(target));
+    const std::optional<TextId> modeName = ShutdownModeOf(mode);
+    return modeName ? texts.Format(TextId::TipMode, line, texts[*modeName]) : line;
 }

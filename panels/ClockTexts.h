@@ -2,10 +2,12 @@
 // The digits, notices and warnings the clocks build from their times.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/Clocks.h"
 #include "app/Texts.h"
 
 // A number as "%02d" prints it.
@@ -27,13 +29,13 @@ TimerSetting TimerSettingOf(const std::array<std::wstring, 4>& digits, const Tex
 inline constexpr int kHighestHour = 23;
 
 // What the alarm's and the power-off's Set read from their four digit texts.
-struct ClockSetting {
+struct TimeOfDaySetting {
     std::wstring hourText;
     std::wstring minuteText;
     int hour;
     int minute;
 };
-ClockSetting ClockSettingOf(const std::array<std::wstring, 4>& digits);
+TimeOfDaySetting TimeOfDaySettingOf(const std::array<std::wstring, 4>& digits);
 
 // The alarm's notice from the digit texts at Set, and from the numbers of a restored target.
 std::wstring AlarmNoticeOf(std::wstring_view hourText, std::wstring_view minuteText, const TextTable& texts);
@@ -42,3 +44,11 @@ std::wstring AlarmNoticeOf(int hour, int minute, const TextTable& texts);
 // The power-off's warning and the mode's name for a selector index; none for an index that names no mode.
 std::optional<TextId> ShutdownWarningOf(int mode);
 std::optional<TextId> ShutdownModeOf(int mode);
+
+// The icon's tip line of a clock that is set, none for one that is not: its name and the time of day it rings or acts
+// at, the time left on the timer or the time counted (marked while paused), the power-off with its mode where the
+// index names one.
+std::optional<std::wstring> AlarmTipLine(std::int32_t clockState, std::int64_t target, const TextTable& texts);
+std::optional<std::wstring> CountingTipLine(std::int32_t clockState, TextId name, int seconds, const TextTable& texts);
+std::optional<std::wstring> ShutdownTipLine(std::int32_t clockState, std::int64_t target, int mode,
+                                            const TextTable& texts);

@@ -1,21 +1,12 @@
 #include "panels/CounterDlg.h"
 
 #include "panels/ClockTexts.h"
-#include "panels/SecondTicks.h"
 #include "res/resource.h"
 
 namespace {
 // 100 minutes: the count stops here.
 constexpr std::int32_t kOverflowCount = 6000;
 }  // namespace
-
-// clang-format off
-BEGIN_MESSAGE_MAP(CounterDlg, CountingPanel<PanelDlg>)
-    ON_COMMAND(IDC_SET, OnSet)
-    ON_COMMAND(IDC_STOP, OnStop)
-    ON_MESSAGE(WM_SECOND_TICK, OnSecondTick)
-END_MESSAGE_MAP()
-// clang-format on
 
 CounterDlg::CounterDlg() : CountingPanel(IDD_COUNTER, Clock::Counter) {}
 
@@ -25,7 +16,7 @@ void CounterDlg::QuickStart()
     OnSet();
 }
 
-// Set has already been toggled: pressed in starts the count from 0, released clears it.
+// Pressed in starts the count from 0, released clears it.
 void CounterDlg::OnSet()
 {
     if (m_btnSet.GetCheck() != BST_CHECKED) {
@@ -36,6 +27,11 @@ void CounterDlg::OnSet()
     ShowDigits(CountDigits(m_nCount));
     m_strMessage = theApp.Text(TextId::CounterOverflow);
     StartCounting();
+}
+
+std::optional<std::wstring> CounterDlg::TipLine() const
+{
+    return CountingTipLine(State(), TextId::TipCounter, m_nCount, theApp.Texts());
 }
 
 bool CounterDlg::CountOneSecond()

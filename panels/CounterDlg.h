@@ -11,11 +11,11 @@ public:
     // The main panel's quick start: Set pressed in, and the count started from 0 as a click on Set starts it.
     void QuickStart();
 
+    std::optional<std::wstring> TipLine() const override;
+
     std::int32_t m_nCount = 0;
 
 protected:
-    void OnSet();
+    void OnSet() override;
     bool CountOneSecond() override;
-
-    DECLARE_MESSAGE_MAP()
 };

@@ -5,6 +5,14 @@
 #include "panels/TimeFieldDlg.h"
 #include "res/resource.h"
 
+// clang-format off
+BEGIN_TEMPLATE_MESSAGE_MAP(CountingPanel, Base, Base)
+    ON_COMMAND(IDC_SET, OnSet)
+    ON_COMMAND(IDC_STOP, OnStop)
+    ON_MESSAGE(WM_SECOND_TICK, OnSecondTick)
+END_MESSAGE_MAP()
+// clang-format on
+
 template <class Base> BOOL CountingPanel<Base>::OnInitDialog()
 {
     Base::OnInitDialog();
@@ -18,48 +26,48 @@ template <class Base> void CountingPanel<Base>::DoDataExchange(CDataExchange* pD
     DDX_Control(pDX, IDC_STOP, m_btnStop);
 }
 
-template <class Base> bool CountingPanel<Base>::StartClock()
+template <class Base> bool CountingPanel<Base>::StartTicks()
 {
     m_uTimerID = StartSecondTicks(this->m_hWnd);
     return m_uTimerID != 0;
 }
 
-template <class Base> void CountingPanel<Base>::StopClock()
+template <class Base> void CountingPanel<Base>::StopTicks()
 {
     StopSecondTicks(this->m_hWnd, m_uTimerID);
 }
 
 template <class Base> bool CountingPanel<Base>::StartCounting()
 {
-    if (!StartClock()) {
+    if (!StartTicks()) {
         Reset();
         ::MessageBeep(MB_OK);
         return false;
     }
     m_btnStop.SetCheck(BST_UNCHECKED);
     m_btnStop.EnableWindow(TRUE);
-    this->SetState(1);
+    this->SetState(state::kRunning);
     return true;
 }
 
-// A pause keeps the count; a resume that finds no clock keeps the pause, so that the count is not lost.
+// A pause keeps the count; a resume that finds no ticks keeps the pause, so that the count is not lost.
 template <class Base> void CountingPanel<Base>::OnStop()
 {
     if (m_btnStop.GetCheck() == BST_CHECKED) {
-        if (this->State() == 1) StopClock();
-        this->SetState(2);
-    } else if (StartClock()) {
-        this->SetState(1);
+        if (this->State() == state::kRunning) StopTicks();
+        this->SetState(state::kPaused);
+    } else if (StartTicks()) {
+        this->SetState(state::kRunning);
     } else {
         m_btnStop.SetCheck(BST_CHECKED);
         ::MessageBeep(MB_OK);
     }
 }
 
-// A tick already on its way when the panel paused, cleared, reset or replaced its clock changes nothing.
-template <class Base> LRESULT CountingPanel<Base>::OnSecondTick(WPARAM clockId, LPARAM)
+// A tick already on its way when the panel paused, cleared, reset or replaced its ticks changes nothing.
+template <class Base> LRESULT CountingPanel<Base>::OnSecondTick(WPARAM ticksId, LPARAM)
 {
-    if (clockId != m_uTimerID || this->State() != 1) return 0;
+    if (ticksId != m_uTimerID || this->State() != state::kRunning) return 0;
     if (CountOneSecond())
         RunOut();
     else
@@ -77,8 +85,8 @@ template <class Base> void CountingPanel<Base>::RunOut()
 
 template <class Base> void CountingPanel<Base>::Reset()
 {
-    if (this->State() == 1) StopClock();
-    this->SetState(0, StatusRefresh::ByCaller);
+    if (this->State() == state::kRunning) StopTicks();
+    this->SetState(state::kIdle, StatusRefresh::ByCaller);
     this->m_btnSet.SetCheck(BST_UNCHECKED);
     m_btnStop.SetCheck(BST_UNCHECKED);
     m_btnStop.EnableWindow(FALSE);

@@ -1,7 +1,7 @@
 #pragma once
-// What the countdown timer and the counter share: a one-second clock that counts while Set is pressed in, Stop
-// that pauses the count and resumes it, and the notice when the count has run out. The timer builds it on its
-// time field, the counter on the plain panel.
+// What the countdown timer and the counter share: one-second ticks that count while Set is pressed in, Stop that
+// pauses the count and resumes it, and the notice when the count has run out. The timer builds it on its time field,
+// the counter on the plain panel.
 #include <cstdint>
 #include <string>
 
@@ -13,7 +13,7 @@ public:
 
     void Reset() override;
 
-    // The clock started last; only its ticks count, and only while the state is 1.
+    // The ticks started last; only they count, and only while the clock runs.
     std::uint32_t m_uTimerID = 0;
     // What the notice says when the count has run out.
     std::wstring m_strMessage;
@@ -22,20 +22,24 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    // Releases Stop and starts the clock: state 1. When no clock can start, the panel stays idle with the default
-    // beep instead, and this returns false.
+    // Set has already been toggled by the click: pressed in starts the count, released cancels it.
+    virtual void OnSet() = 0;
+    // Releases Stop and starts the ticks: the clock runs. When no ticks can start, the panel stays idle with the
+    // default beep instead, and this returns false.
     bool StartCounting();
-    // Stop has already been toggled by the click: pressed in pauses the count, released resumes it with a new clock
-    // whose first tick comes a full second later.
+    // Stop has already been toggled by the click: pressed in pauses the count, released resumes it with new ticks
+    // whose first comes a full second later.
     void OnStop();
-    LRESULT OnSecondTick(WPARAM clockId, LPARAM);
+    LRESULT OnSecondTick(WPARAM ticksId, LPARAM);
     // One second has passed: the count moves on and shows itself. True when it has run out.
     virtual bool CountOneSecond() = 0;
 
     CButton m_btnStop;
 
+    DECLARE_MESSAGE_MAP()
+
 private:
-    bool StartClock();
-    void StopClock();
+    bool StartTicks();
+    void StopTicks();
     void RunOut();
 };

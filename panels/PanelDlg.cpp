@@ -1,13 +1,7 @@
 #include "panels/PanelDlg.h"
 
+#include "controls/ErrDlg.h"
 #include "res/resource.h"
-
-// clang-format off
-BEGIN_MESSAGE_MAP(PanelDlg, CDialog)
-    ON_COMMAND(IDOK, OnEnter)
-    ON_COMMAND(IDCANCEL, OnHide)
-END_MESSAGE_MAP()
-// clang-format on
 
 BOOL PanelDlg::OnInitDialog()
 {
@@ -32,7 +26,17 @@ void PanelDlg::SetState(std::int32_t state, StatusRefresh refresh)
 void PanelDlg::ReturnToIdle()
 {
     Reset();
-    theApp.SetClockState(m_clock, 0);
+    theApp.SetClockState(m_clock, state::kIdle);
+}
+
+// The Japanese texts are written for a width by their number of characters; the English ones are measured.
+void PanelDlg::Refuse(TextId text, const CWnd& control) const
+{
+    const RECT place = control.GetWindowRect();
+    const ErrorWidthRule widthRule =
+        theApp.m_language == Language::English ? ErrorWidthRule::Measured : ErrorWidthRule::PerCharacter;
+    ErrDlg refusal(theApp.Text(text), place.left, place.bottom, theApp.ScreenScale(), widthRule);
+    refusal.DoModal();
 }
 
 void PanelDlg::ShowDigits(const std::array<std::wstring, 4>& digits)

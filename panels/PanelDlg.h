@@ -5,6 +5,7 @@
 // fields below its time (the time left, or the counter's count).
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/HourgladeApp.h"
@@ -17,6 +18,8 @@ public:
     // Stops the clock and returns the panel to idle, keeping the set time. The main panel is left to the caller:
     // the exit confirmation resets all four clocks before it follows once.
     virtual void Reset() = 0;
+    // The icon's tip line of this clock: its name and its time; none while the clock is idle.
+    virtual std::optional<std::wstring> TipLine() const = 0;
 
     CButton m_btnSet;
 
@@ -25,6 +28,9 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void PostNcDestroy() override { delete this; }
+    // Enter does nothing; Esc and the close box hide the panel, and the clock goes on.
+    void OnOK() override {}
+    void OnCancel() override { ShowWindow(SW_HIDE); }
 
     std::int32_t State() const { return theApp.ClockState(m_clock); }
     void SetState(std::int32_t state, StatusRefresh refresh = StatusRefresh::Now);
@@ -33,14 +39,12 @@ protected:
     // After every change of the state.
     virtual void OnStateChanged() {}
 
+    // Shows the error popup with a refusal directly below a control, and returns when it has closed.
+    void Refuse(TextId text, const CWnd& control) const;
+
     static std::array<std::wstring, 4> ZeroDigits() { return {L"0", L"0", L"0", L"0"}; }
     void ShowDigits(const std::array<std::wstring, 4>& digits);
     void ClearDigits() { ShowDigits(ZeroDigits()); }
-
-    void OnEnter() {}
-    void OnHide() { ShowWindow(SW_HIDE); }
-
-    DECLARE_MESSAGE_MAP()
 
 private:
     Clock m_clock;

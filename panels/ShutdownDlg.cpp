@@ -1,11 +1,11 @@
 #include "panels/ShutdownDlg.h"
 
-#include "app/Clock.h"
 #include "app/HourgladeApp.h"
+#include "app/Now.h"
 #include "app/Settings.h"
 #include "controls/MsgDlg.h"
-#include "panels/ClockTime.h"
 #include "panels/PowerActions.h"
+#include "panels/TimeOfDay.h"
 #include "res/resource.h"
 
 namespace {
@@ -17,36 +17,39 @@ bool IsMode(int mode)
 }
 }  // namespace
 
-ShutdownDlg::ShutdownDlg() : ClockTimeDlg(IDD_SHUTDOWN, Clock::Shutdown, kShutdownHistoryValue) {}
+ShutdownDlg::ShutdownDlg()
+    : TimeOfDayDlg(IDD_SHUTDOWN, Clock::Shutdown, kShutdownHistoryValue), m_cbMode(theApp.ScreenScale())
+{
+}
 
 void ShutdownDlg::DoDataExchange(CDataExchange* pDX)
 {
-    ClockTimeDlg::DoDataExchange(pDX);
+    TimeOfDayDlg::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_MODE, m_cbMode);
 }
 
 // The mode is not stored: every run begins with shutting down.
 BOOL ShutdownDlg::OnInitDialog()
 {
-    ClockTimeDlg::OnInitDialog();
+    TimeOfDayDlg::OnInitDialog();
     for (const PowerAction mode : {PowerAction::Shutdown, PowerAction::Sleep, PowerAction::Hibernate})
         m_cbMode.m_dropDown.m_items.push_back(theApp.Text(*ShutdownModeOf(static_cast<int>(mode))));
     m_cbMode.m_dropDown.m_nCurSel = static_cast<int>(PowerAction::Shutdown);
     return TRUE;
 }
 
-void ShutdownDlg::OnClockStarted(const ClockSetting&)
+void ShutdownDlg::OnClockStarted(const TimeOfDaySetting&)
 {
     m_bWarned = false;
     ++m_nSetting;
-    m_tPreviousTick = CurrentTime();
+    m_tPreviousTick = WallTime();
     m_bDisturbed = false;
 }
 
 // The mode is read at the warning and again at the action, so a change in between counts for the action.
 void ShutdownDlg::OnClockTick(std::int64_t secs)
 {
-    const std::int64_t now = CurrentTime();
+    const std::int64_t now = WallTime();
     const bool passedUnseen = secs <= 0 && IsPassedUnseen(secs, m_tPreviousTick, now, m_bDisturbed);
     m_tPreviousTick = now;
     m_bDisturbed = false;
@@ -75,6 +78,11 @@ void ShutdownDlg::PowerOff()
     ReturnToIdle();
     const int mode = m_cbMode.GetCurSel();
     if (IsMode(mode)) CarryOutPowerAction(static_cast<PowerAction>(mode));
+}
+
+std::optional<std::wstring> ShutdownDlg::TipLine() const
+{
+    return ShutdownTipLine(State(), m_tTarget, m_cbMode.GetCurSel(), theApp.Texts());
 }
 
 // Shutting down, or putting to sleep, a computer that has just woken up would cost its user their work.

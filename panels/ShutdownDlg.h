@@ -1,16 +1,17 @@
 #pragma once
-// The power-off panel: shuts the computer down, or puts it to sleep or into hibernation, at a clock time, with a
+// The power-off panel: shuts the computer down, or puts it to sleep or into hibernation, at a time of day, with a
 // warning three minutes before.
 #include "controls/TComboBox.h"
-#include "panels/ClockTimeDlg.h"
+#include "panels/TimeOfDayDlg.h"
 
-class ShutdownDlg : public ClockTimeDlg {
+class ShutdownDlg : public TimeOfDayDlg {
 public:
     ShutdownDlg();
 
-    // The system resumed from sleep or hibernation, or the clock was changed: the next tick may find the target
+    // The system resumed from sleep or hibernation, or its time was changed: the next tick may find the target
     // passed while nobody saw it coming, and then calls the power-off off.
-    void NoteClockDisturbed() { m_bDisturbed = true; }
+    void NoteTimeDisturbed() { m_bDisturbed = true; }
+    std::optional<std::wstring> TipLine() const override;
 
     // The warning has been shown for the current setting.
     bool m_bWarned = false;
@@ -20,7 +21,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void OnClockStarted(const ClockSetting& setting) override;
+    void OnClockStarted(const TimeOfDaySetting& setting) override;
     void OnClockTick(std::int64_t secs) override;
 
 private:
@@ -31,7 +32,7 @@ private:
 
     // Counts the settings, so that a tick that waited for the warning can tell whether its setting still holds.
     unsigned m_nSetting = 0;
-    // The wall clock at the previous tick, or at Set before the first one.
+    // The wall time at the previous tick, or at Set before the first one.
     std::int64_t m_tPreviousTick = 0;
     bool m_bDisturbed = false;
 };

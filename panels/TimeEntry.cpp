@@ -43,7 +43,7 @@ int ParseLeadingInt(std::wstring_view text)
     return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
 
-std::optional<std::wstring> PresetEntry(const HistoryList& history, PresetRule rule, std::wstring_view clockMinute)
+std::optional<std::wstring> PresetEntry(const HistoryList& history, PresetRule rule, std::wstring_view minuteOfDay)
 {
     if (history.empty()) {
         return std::nullopt;
@@ -52,8 +52,8 @@ std::optional<std::wstring> PresetEntry(const HistoryList& history, PresetRule r
         return history.front();
     }
     const HistoryList sorted = SortHistory(history);
-    const auto upcoming = std::find_if(sorted.begin(), sorted.end(), [clockMinute](const std::wstring& entry) {
-        return OrdinalLess(clockMinute, entry);
+    const auto upcoming = std::find_if(sorted.begin(), sorted.end(), [minuteOfDay](const std::wstring& entry) {
+        return OrdinalLess(minuteOfDay, entry);
     });
     return upcoming != sorted.end() ? *upcoming : sorted.front();
 }
@@ -66,22 +66,6 @@ std::array<std::wstring, 4> DigitsOfEntry(std::wstring_view entry)
 std::wstring EntryOfDigits(const std::array<std::wstring, 4>& digits)
 {
     return digits[0] + digits[1] + L':' + digits[2] + digits[3];
-}
-
-int DigitOfKey(unsigned virtualKey)
-{
-    constexpr unsigned kMainRowZero = 0x30;
-    constexpr unsigned kKeypadZero = 0x60;
-    if (virtualKey >= kMainRowZero && virtualKey <= kMainRowZero + kHighestDigit)
-        return static_cast<int>(virtualKey - kMainRowZero);
-    if (virtualKey >= kKeypadZero && virtualKey <= kKeypadZero + kHighestDigit)
-        return static_cast<int>(virtualKey - kKeypadZero);
-    return kNoDigit;
-}
-
-bool IsAllowedDigit(int digit, int maxDigit)
-{
-    return digit == 0 || digit <= maxDigit;
 }
 
 std::size_t FocusAfter(FieldMove move, std::size_t position)

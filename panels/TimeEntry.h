@@ -15,30 +15,18 @@ int ParseLeadingInt(std::wstring_view text);
 
 // Which history entry a panel shown from the menu puts into its idle time field.
 enum class PresetRule {
-    NextUpcoming,  // the first entry after the current clock minute, else the earliest
+    NextUpcoming,  // the first entry after the current minute of the day, else the earliest
     MostRecent,    // the head of the history
 };
 
 // The entry to preset, given the current local time as "HH:MM"; nullopt for an empty history.
-std::optional<std::wstring> PresetEntry(const HistoryList& history, PresetRule rule, std::wstring_view clockMinute);
+std::optional<std::wstring> PresetEntry(const HistoryList& history, PresetRule rule, std::wstring_view minuteOfDay);
 
 // The four digit texts of an entry: its characters 0, 1, 3 and 4, each empty where the entry is too short.
 std::array<std::wstring, 4> DigitsOfEntry(std::wstring_view entry);
 
 // The history entry of four digit texts: the first two, ":", the last two.
 std::wstring EntryOfDigits(const std::array<std::wstring, 4>& digits);
-
-// The highest digit a position of the time field can hold.
-inline constexpr int kHighestDigit = 9;
-// No digit: a key that stands for none, or a pointer over no digit that may be chosen.
-inline constexpr int kNoDigit = -1;
-
-// The digit a key stands for, from its virtual-key code: '0' to '9' on the main row (0x30 to 0x39) and on the
-// numeric keypad (0x60 to 0x69); kNoDigit for any other key.
-int DigitOfKey(unsigned virtualKey);
-
-// Whether a digit may go into a position whose highest digit is maxDigit; 0 always may.
-bool IsAllowedDigit(int digit, int maxDigit);
 
 // Keyboard focus in the time field: the four digit buttons are positions 0 to 3, the Set toggle comes after them.
 inline constexpr std::size_t kSetPosition = 4;

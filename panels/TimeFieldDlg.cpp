@@ -1,12 +1,12 @@
 #include "panels/TimeFieldDlg.h"
 
-#include "app/Clock.h"
 #include "app/HourgladeApp.h"
+#include "app/Now.h"
 #include "app/Settings.h"
-#include "controls/ErrDlg.h"
+#include "controls/Digits.h"
 #include "controls/NumDlg.h"
 #include "controls/TDropDownDlg.h"
-#include "panels/ClockTime.h"
+#include "panels/TimeOfDay.h"
 #include "res/resource.h"
 
 // clang-format off
@@ -31,7 +31,7 @@ void TimeFieldDlg::DoDataExchange(CDataExchange* pDX)
 
 void TimeFieldDlg::OnStateChanged()
 {
-    m_btnHistory.EnableWindow(State() == 0);
+    m_btnHistory.EnableWindow(State() == state::kIdle);
 }
 
 std::array<std::wstring, 4> TimeFieldDlg::DigitTexts() const
@@ -62,9 +62,7 @@ void TimeFieldDlg::StoreHistory() const
 bool TimeFieldDlg::RefusedWhileRunning(const CButton& button)
 {
     if (!IsRunning()) return false;
-    const RECT place = button.GetWindowRect();
-    ErrDlg refusal(theApp.Text(TextId::RefusalWhileRunning), place.left, place.bottom);
-    refusal.DoModal();
+    Refuse(TextId::RefusalWhileRunning, button);
     return true;
 }
 
@@ -74,7 +72,7 @@ void TimeFieldDlg::ChooseDigit(size_t position)
     CButton& button = *buttons[position];
     if (RefusedWhileRunning(button)) return;
     const RECT place = button.GetWindowRect();
-    NumDlg picker(m_params.highestDigits[position], place.left, place.bottom);
+    NumDlg picker(m_params.highestDigits[position], place.left, place.bottom, theApp.ScreenScale());
     const int digit = static_cast<int>(picker.DoModal());
     if (digit >= 0) button.SetWindowText(std::to_wstring(digit));
 }
@@ -146,7 +144,7 @@ void TimeFieldDlg::OnHistory()
 {
     const RECT place = m_btnHistory.GetWindowRect();
     const HistoryList sorted = SortHistory(m_history);
-    TDropDownDlg dropDown;
+    TDropDownDlg dropDown(theApp.ScreenScale());
     dropDown.m_items.assign(sorted.begin(), sorted.end());
     dropDown.m_nLeft = place.left;
     dropDown.m_nTop = place.bottom;
@@ -165,6 +163,6 @@ void TimeFieldDlg::OnHistory()
 void TimeFieldDlg::PresetFromHistory()
 {
     if (IsRunning()) return;
-    const auto entry = PresetEntry(m_history, m_params.presetRule, ClockMinuteText(CurrentTime()));
+    const auto entry = PresetEntry(m_history, m_params.presetRule, MinuteOfDayText(WallTime()));
     SetDigitTexts(entry ? DigitsOfEntry(*entry) : ZeroDigits());
 }

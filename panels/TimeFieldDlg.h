@@ -57,7 +57,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool IsRunning() const { return State() != 0; }
+    bool IsRunning() const { return State() != state::kIdle; }
     // Opens the digit picker below one of the four digit buttons, or refuses while the clock runs.
     void ChooseDigit(size_t position);
     // Writes a typed digit into a digit button and moves on, or refuses it.

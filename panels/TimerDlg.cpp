@@ -1,18 +1,8 @@
 #include "panels/TimerDlg.h"
 
 #include "app/Settings.h"
-#include "controls/ErrDlg.h"
 #include "panels/ClockTexts.h"
-#include "panels/SecondTicks.h"
 #include "res/resource.h"
-
-// clang-format off
-BEGIN_MESSAGE_MAP(TimerDlg, CountingPanel<TimeFieldDlg>)
-    ON_COMMAND(IDC_SET, OnSet)
-    ON_COMMAND(IDC_STOP, OnStop)
-    ON_MESSAGE(WM_SECOND_TICK, OnSecondTick)
-END_MESSAGE_MAP()
-// clang-format on
 
 TimerDlg::TimerDlg()
     : CountingPanel(IDD_TIMER, Clock::Timer, Params{{9, 9, 5, 9}, kTimerHistoryValue, PresetRule::MostRecent})
@@ -26,7 +16,6 @@ void TimerDlg::QuickSet(const std::wstring& minutes)
     OnSet();
 }
 
-// Set has already been toggled by the click: pressed in starts the timer, released cancels it.
 void TimerDlg::OnSet()
 {
     if (m_btnSet.GetCheck() == BST_CHECKED)
@@ -52,9 +41,12 @@ void TimerDlg::Start()
 void TimerDlg::RefuseNoTime()
 {
     Reset();
-    const RECT set = m_btnSet.GetWindowRect();
-    ErrDlg refusal(theApp.Text(TextId::RefusalNoTime), set.left, set.bottom);
-    refusal.DoModal();
+    Refuse(TextId::RefusalNoTime, m_btnSet);
+}
+
+std::optional<std::wstring> TimerDlg::TipLine() const
+{
+    return CountingTipLine(State(), TextId::TipTimer, m_nRemain, theApp.Texts());
 }
 
 bool TimerDlg::CountOneSecond()

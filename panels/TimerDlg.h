@@ -13,13 +13,13 @@ public:
     // Sets the timer to a number of whole minutes, given as two digits ("01" to "99"), and starts it as Set does.
     void QuickSet(const std::wstring& minutes);
 
+    std::optional<std::wstring> TipLine() const override;
+
     std::int32_t m_nRemain = 0;
 
 protected:
-    void OnSet();
+    void OnSet() override;
     bool CountOneSecond() override;
-
-    DECLARE_MESSAGE_MAP()
 
 private:
     void Start();

@@ -62,7 +62,7 @@
 #define HG_JA_WarningShutdown "　　3 分以内に電源を遮断します。"
 #define HG_JA_WarningSleep "　　3 分以内にスリープします。"
 #define HG_JA_WarningHibernate "　　3 分以内に休止状態に入ります。"
-// A power-off whose time passed while the computer slept, or while the clock jumped past it, is called off
+// A power-off whose time passed while the computer slept, or while the time jumped past it, is called off
 #define HG_JA_ShutdownSkipped "電源の遮断：　時刻を過ぎていたので中止。"
 #define HG_JA_CouldNotStart "Hourglade を起動できませんでした。"
 

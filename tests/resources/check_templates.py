@@ -22,6 +22,28 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 RES = os.path.join(ROOT, "res")
 WINDRES = os.environ.get("WINDRES", "x86_64-w64-mingw32-windres")
 
+
+def read_defines(*names):
+    """The string and number macros of headers in res/, each string macro joined from its literals with the macros it
+    names filled in."""
+    defines = {}
+    for name in names:
+        for macro, body in re.findall(r"^#define (\w+) (.*)$", open(os.path.join(RES, name), encoding="utf-8").read(),
+                                      re.M):
+            parts = re.findall(r'"([^"]*)"|(\w+)', body)
+            if all(text or word in defines for text, word in parts) and any(text for text, _ in parts):
+                defines[macro] = "".join(text or defines[word] for text, word in parts)
+            elif body.isdigit():
+                defines[macro] = body
+    return defines
+
+
+# The version, the company and the legal notice, from the one place each is written.
+DEFINES = read_defines("version.h", "legal.h")
+VERSION_PARTS = [int(DEFINES[f"HG_VERSION_{part}"]) for part in ("MAJOR", "MINOR", "PATCH", "BUILD")]
+VERSION, FULL_VERSION = ".".join(map(str, VERSION_PARTS[:3])), ".".join(map(str, VERSION_PARTS))
+COMPANY, LEGAL_NOTICE = DEFINES["HG_COMPANY_NAME"], DEFINES["HG_LEGAL_NOTICE"]
+
 # Styles that the checks look at.
 WS_POPUP, WS_VISIBLE, WS_CAPTION, WS_BORDER, WS_SYSMENU = 0x80000000, 0x10000000, 0xC00000, 0x800000, 0x80000
 DS_MODALFRAME, DS_SETFONT = 0x80, 0x40
@@ -40,7 +62,7 @@ TIME_FIELD = DIGITS | REMAIN | {1054, 1037}
 DIALOGS = {
     102: ((CAPTIONED, WS_EX_APPWINDOW, "Hourglade"), (160, 142), {1046, 1047, 1048, 1049, 1053},
           {"アラーム", "タイマー", "カウンター", "電源の遮断", "セットされていません。", 128, "Website",
-           "Hourglade  ver. 5.1.0", "Copyright © 2026 Orvane-Pellit"}),
+           f"Hourglade  ver. {VERSION}", LEGAL_NOTICE}),
     103: (PANEL, (75, 50), TIME_FIELD | {1042}, {"タイマー", "▼", "0", "分", "秒", "残", "セット", "ストップ"}),
     104: ((PLAIN_POPUP, 0, ""), (61, 49), set(), set()),
     105: ((PLAIN_POPUP, 0, ""), (143, 9), {1044}, {""}),
@@ -88,9 +110,9 @@ def in_english(value):
 
 
 VERSION_STRINGS = {
-    "CompanyName": "Orvane-Pellit", "FileDescription": "アラーム、タイマー、カウンター、電源の遮断",
-    "FileVersion": "5.1.0.0", "InternalName": "Hourglade", "LegalCopyright": "Copyright © 2026 Orvane-Pellit",
-    "OriginalFilename": "Hourglade.exe", "ProductName": "Hourglade", "ProductVersion": "5.1.0.0",
+    "CompanyName": COMPANY, "FileDescription": "アラーム、タイマー、カウンター、電源の遮断",
+    "FileVersion": FULL_VERSION, "InternalName": "Hourglade", "LegalCopyright": LEGAL_NOTICE,
+    "OriginalFilename": "Hourglade.exe", "ProductName": "Hourglade", "ProductVersion": FULL_VERSION,
 }
 
 
@@ -261,7 +283,9 @@ def checks(res):
         yield f"icon {gid} 256 colours", all(e[5] == 8 and e[2] == 0 for e in entries), entries
 
     version = res[(16, 1, NEUTRAL)]
-    yield "file and product version 5.1.0.0", struct.unpack_from("<4I", version, 48) == (0x50001, 0, 0x50001, 0), None
+    major, minor, patch, build = VERSION_PARTS
+    fixed = (major << 16 | minor, patch << 16 | build) * 2
+    yield f"file and product version {FULL_VERSION}", struct.unpack_from("<4I", version, 48) == fixed, None
     for key, value in VERSION_STRINGS.items():
         yield f"version string {key}", utf16(key) in version and utf16(value) in version, value
     yield "English version description", utf16(TEXTS[ENGLISH]["Description"]) in version, None

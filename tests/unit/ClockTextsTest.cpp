@@ -46,15 +46,15 @@ TEST(TimerSettingOf, SecondsNoticeAndEntryOfTheDigits)
     EXPECT_EQ(TimerSettingOf({std::wstring(20, L'9'), L"0", L"0", L"0"}, texts).seconds, INT_MAX);
 }
 
-TEST(ClockSettingOf, HourAndMinuteFromTheDigitPairs)
+TEST(TimeOfDaySettingOf, HourAndMinuteFromTheDigitPairs)
 {
-    const ClockSetting setting = ClockSettingOf({L"0", L"7", L"3", L"0"});
+    const TimeOfDaySetting setting = TimeOfDaySettingOf({L"0", L"7", L"3", L"0"});
     EXPECT_EQ(setting.hourText, L"07");
     EXPECT_EQ(setting.minuteText, L"30");
     EXPECT_EQ(setting.hour, 7);
     EXPECT_EQ(setting.minute, 30);
-    EXPECT_GT(ClockSettingOf({L"2", L"4", L"0", L"0"}).hour, kHighestHour);
-    EXPECT_EQ(ClockSettingOf({L"2", L"3", L"5", L"9"}).hour, kHighestHour);
+    EXPECT_GT(TimeOfDaySettingOf({L"2", L"4", L"0", L"0"}).hour, kHighestHour);
+    EXPECT_EQ(TimeOfDaySettingOf({L"2", L"3", L"5", L"9"}).hour, kHighestHour);
 }
 
 TEST(AlarmNoticeOf, SameTextAtSetAndAtRestore)

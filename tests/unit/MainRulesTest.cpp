@@ -1,6 +1,7 @@
 #include "mainpanel/MainRules.h"
 
-#include "panels/ClockTime.h"
+#include "panels/ClockTexts.h"
+#include "panels/TimeOfDay.h"
 
 #include "res/resource.h"
 
@@ -120,6 +121,25 @@ TextTable ProbeTexts()
     return texts;
 }
 
+// The times that the four panels give their tip lines.
+struct TipTimes {
+    std::int64_t alarmTarget;
+    int timerSeconds;
+    int counterSeconds;
+    std::int64_t shutdownTarget;
+    int shutdownMode;
+};
+
+// The tip as the main panel builds it from the panels' lines.
+std::wstring TipOf(const ClockStates& states, const TipTimes& times, const TextTable& texts)
+{
+    return TrayTip({AlarmTipLine(states.alarm, times.alarmTarget, texts),
+                    CountingTipLine(states.timer, TextId::TipTimer, times.timerSeconds, texts),
+                    CountingTipLine(states.counter, TextId::TipCounter, times.counterSeconds, texts),
+                    ShutdownTipLine(states.shutdown, times.shutdownTarget, times.shutdownMode, texts)},
+                   texts);
+}
+
 TEST(TrayTip, NamesTheProgramThenEveryClockThatIsSetWithItsTime)
 {
     const TipTimes times{Today(7, 30), 3 * 60 + 21, 99 * 60 + 59, Today(23, 5), 2};
@@ -134,16 +154,16 @@ TEST(TrayTip, NamesTheProgramThenEveryClockThatIsSetWithItsTime)
         // States the clocks do not have show nothing.
         {{2, 7, -1, 2}, L"P"},
     };
-    for (const auto& c : cases) EXPECT_EQ(TrayTip(c.states, times, ProbeTexts()), c.tip);
+    for (const auto& c : cases) EXPECT_EQ(TipOf(c.states, times, ProbeTexts()), c.tip);
 }
 
 TEST(TrayTip, LeavesOutAModeThatNamesNoneAndStopsAtTheLimit)
 {
     for (const int mode : {-1, 3})
-        EXPECT_EQ(TrayTip({0, 0, 0, 1}, {0, 0, 0, Today(0, 0), mode}, ProbeTexts()), L"P\nS 00:00");
+        EXPECT_EQ(TipOf({0, 0, 0, 1}, {0, 0, 0, Today(0, 0), mode}, ProbeTexts()), L"P\nS 00:00");
     TextTable texts = ProbeTexts();
     texts.Set(TextId::ProgramName, std::wstring(kTipLimit - 3, L'x'));
-    EXPECT_EQ(TrayTip({0, 1, 0, 0}, {0, 59, 0, 0, 0}, texts), std::wstring(kTipLimit - 3, L'x') + L"\nT ");
+    EXPECT_EQ(TipOf({0, 1, 0, 0}, {0, 59, 0, 0, 0}, texts), std::wstring(kTipLimit - 3, L'x') + L"\nT ");
 }
 
 }  // namespace

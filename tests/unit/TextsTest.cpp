@@ -2,6 +2,7 @@
 #include "app/Texts.h"
 
 #include "mainpanel/MainRules.h"
+#include "panels/ClockTexts.h"
 #include "tests/TextList.h"
 
 #include <gtest/gtest.h>
@@ -73,7 +74,12 @@ TEST_P(TextList, RefusalsAndWarningsKeepTheirLeadingSpaces)
 // Every clock set, with the widest values and the longest mode, still fits the tip.
 TEST_P(TextList, TheLongestTipFitsTheNotificationArea)
 {
-    const std::wstring tip = TrayTip({1, 2, 2, 1}, {0, 5999, 5999, 0, 2}, Listed(GetParam()));
+    const TextTable& texts = Listed(GetParam());
+    const std::wstring tip = TrayTip(
+        {AlarmTipLine(state::kRunning, 0, texts), CountingTipLine(state::kPaused, TextId::TipTimer, 5999, texts),
+         CountingTipLine(state::kPaused, TextId::TipCounter, 5999, texts),
+         ShutdownTipLine(state::kRunning, 0, 2, texts)},
+        texts);
     EXPECT_LT(tip.size(), kTipLimit);
     EXPECT_EQ(Count(tip, L"\n"), 4u);
 }

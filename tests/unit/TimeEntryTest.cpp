@@ -1,3 +1,4 @@
+#include "controls/Digits.h"
 #include "panels/TimeEntry.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ TEST(ParseLeadingInt, ReadsLikeWtoi)
     EXPECT_EQ(ParseLeadingInt(L"-" + std::wstring(1000, L'9')), INT_MIN);
 }
 
-TEST(PresetEntry, NextUpcomingIsStrictlyAfterTheClockMinuteElseTheEarliest)
+TEST(PresetEntry, NextUpcomingIsStrictlyAfterTheMinuteOfTheDayElseTheEarliest)
 {
     const HistoryList alarm{L"08:15", L"06:00", L"07:30"};
     EXPECT_EQ(PresetEntry(alarm, PresetRule::NextUpcoming, L"07:29"), L"07:30");

@@ -5,11 +5,11 @@
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
 #include "panels/AlarmDlg.h"
-#include "panels/ClockTime.h"
+#include "panels/TimeOfDay.h"
 #include "res/resource.h"
 #include "tests/TextList.h"
-#include "tests/wine/ClockPanelHarness.h"
-#include "tests/wine/FakeClock.h"
+#include "tests/wine/FakeTime.h"
+#include "tests/wine/TimeOfDayHarness.h"
 
 namespace {
 
@@ -51,9 +51,9 @@ PopupWatcher::Action Notice(const std::wstring& text)
 
 using Alarm = StartedAppTest;
 
-TEST_F(Alarm, CountsDownByTheClockMinuteAndRingsOnceAtTheFirstTickOfTheTargetMinute)
+TEST_F(Alarm, CountsDownByTheMinuteOfTheDayAndRingsOnceAtTheFirstTickOfTheTargetMinute)
 {
-    fake_clock::Set(At(10, 0, 30));
+    fake_time::Set(At(10, 0, 30));
     SetAlarm({L"1", L"0", L"0", L"2"});
     EXPECT_EQ(Remaining(AlarmPanel()), (DigitTexts{L"0", L"0", L"0", L"2"}));
     const struct {
@@ -63,14 +63,14 @@ TEST_F(Alarm, CountsDownByTheClockMinuteAndRingsOnceAtTheFirstTickOfTheTargetMin
                  {At(10, 1, 0), {L"0", L"0", L"0", L"1"}},
                  {At(10, 1, 59), {L"0", L"0", L"0", L"1"}}};
     for (const auto& tick : ticks) {
-        fake_clock::Set(tick.now);
+        fake_time::Set(tick.now);
         TickAlarm();
-        EXPECT_EQ(Remaining(AlarmPanel()), tick.remaining) << ClockMinuteText(tick.now);
+        EXPECT_EQ(Remaining(AlarmPanel()), tick.remaining) << MinuteOfDayText(tick.now);
     }
     EXPECT_EQ(Watcher().SeenCount(), 0) << "rang early";
 
     Watcher().Then(Notice(L"アラーム：　　10 時 02 分 です。"));
-    fake_clock::Set(At(10, 2, 0));
+    fake_time::Set(At(10, 2, 0));
     TickAlarm();
     EXPECT_EQ(Watcher().SeenCount(), 1);
     TickAlarm();
@@ -92,10 +92,10 @@ TEST_F(Alarm, RingsAtTheFirstTickWhenTheTargetMinuteHasComeOrPassed)
         {At(10, 0, 30), {L"1", L"0", L"0", L"2"}, At(13, 0, 0), L"アラーム：　　10 時 02 分 です。"},
     };
     for (const auto& late : cases) {
-        fake_clock::Set(late.setAt);
+        fake_time::Set(late.setAt);
         SetAlarm(late.digits);
         Watcher().Then(Notice(late.notice));
-        fake_clock::Set(late.tickAt);
+        fake_time::Set(late.tickAt);
         TickAlarm();
     }
     EXPECT_EQ(Watcher().SeenCount(), 2);
@@ -104,7 +104,7 @@ TEST_F(Alarm, RingsAtTheFirstTickWhenTheTargetMinuteHasComeOrPassed)
 TEST_F(Alarm, SetStoresTheAlarmAndItsTimeAndReleasingStoresOnlyThatItIsOff)
 {
     Object().m_history = {L"06:00", L"07:30"};
-    fake_clock::Set(At(12, 0, 0));
+    fake_time::Set(At(12, 0, 0));
     SetAlarm({L"0", L"7", L"3", L"0"});
     EXPECT_EQ(store::ReadDword(kAlarmStateValue), 1u);
     const std::optional<std::wstring> target = store::ReadString(kAlarmTargetValue);
@@ -164,7 +164,7 @@ protected:
 
 TEST_F(AlarmRestore, ATargetAheadIsSetAgainWithoutWritingTheStoreAndRingsAtItsMinute)
 {
-    fake_clock::Set(At(9, 15, 40));
+    fake_time::Set(At(9, 15, 40));
     store::WriteString(kAlarmHistoryValue, L"08:00|");
     const std::wstring targetText = FormatTargetText(At(10, 15));
     StartWithStoredAlarm(1, targetText);
@@ -182,18 +182,18 @@ TEST_F(AlarmRestore, ATargetAheadIsSetAgainWithoutWritingTheStoreAndRingsAtItsMi
     EXPECT_EQ(Object().m_history, (HistoryList{L"08:00"}));
 
     m_watcher->Then(Notice(L"アラーム：　　10 時 15 分 です。"));
-    fake_clock::Set(At(10, 15, 0));
+    fake_time::Set(At(10, 15, 0));
     TickAlarm();
     EXPECT_EQ(m_watcher->SeenCount(), 1);
 }
 
 TEST_F(AlarmRestore, ATargetOnALaterDayKeepsItsDate)
 {
-    fake_clock::Set(At(6, 0, 0));
+    fake_time::Set(At(6, 0, 0));
     StartWithStoredAlarm(1, FormatTargetText(Tomorrow(7, 0)));
     EXPECT_EQ(theApp.m_nAlarmState, 1);
     EXPECT_EQ(Object().m_tTarget, Tomorrow(7, 0));
-    fake_clock::Set(At(7, 0, 0));
+    fake_time::Set(At(7, 0, 0));
     TickAlarm();
     EXPECT_EQ(Remaining(AlarmPanel()), (DigitTexts{L"0", L"0", L"0", L"0"}));
     EXPECT_EQ(theApp.m_nAlarmState, 1);
@@ -202,7 +202,7 @@ TEST_F(AlarmRestore, ATargetOnALaterDayKeepsItsDate)
 
 TEST_F(AlarmRestore, ATargetBehindOrAStoredStateOf0LeavesTheAlarmOff)
 {
-    fake_clock::Set(At(10, 0, 0));
+    fake_time::Set(At(10, 0, 0));
     const struct {
         DWORD state;
         std::wstring targetText;
@@ -219,7 +219,7 @@ TEST_F(AlarmRestore, ATargetBehindOrAStoredStateOf0LeavesTheAlarmOff)
 
 TEST_F(AlarmRestore, AStoredTargetThatNamesNoTimeCountsAsNoAlarm)
 {
-    fake_clock::Set(At(10, 0, 0));
+    fake_time::Set(At(10, 0, 0));
     const std::wstring malformed[] = {
         L"",
         L"2026051211",
@@ -264,7 +264,7 @@ TEST_F(AlarmRestore, WithoutStoredValuesNothingIsSetAndNothingIsWritten)
 TEST_F(AlarmRestore, TheNoticeReadsTheSameWhetherBuiltAtSetOrAtTheRestore)
 {
     const std::wstring notice = L"アラーム：　　07 時 05 分 です。";
-    fake_clock::Set(At(6, 0, 0));
+    fake_time::Set(At(6, 0, 0));
     Start();
     SetAlarm({L"0", L"7", L"0", L"5"});
     EXPECT_EQ(Object().m_strMessage, notice);

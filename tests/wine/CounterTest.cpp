@@ -37,7 +37,7 @@ TEST_F(Counter, CountsTo9959AndOverflowsAtTheHundredthMinuteWithItsNotice)
     });
     fake_ticks::Tick(Panel());
     EXPECT_EQ(Watcher().SeenCount(), 1);
-    EXPECT_EQ(fake_ticks::RunningClock(Panel()), 0u);
+    EXPECT_EQ(fake_ticks::Running(Panel()), 0u);
 }
 
 TEST_F(Counter, QuickStartCountsFromZeroInFrontAndHidingThePanelStopsNothing)

@@ -1,5 +1,5 @@
-// What the countdown timer and the counter share: their one-second clock, paused, resumed, cleared and reset in
-// every state, ticks of a clock that no longer runs, and notices that hold up no other clock.
+// What the countdown timer and the counter share: their one-second ticks, paused, resumed, cleared and reset in
+// every state, ticks that no longer run, and notices that hold up no other clock.
 #include <string>
 
 #include "app/HourgladeApp.h"
@@ -20,15 +20,13 @@ using Digits4 = std::array<std::wstring, 4>;
 
 struct CountingPanel {
     const char* name;
-    HWND (*window)();
-    std::int32_t* state;
+    Clock clock;
     int (*count)();
     bool entersTime;  // the timer starts from 03:21, the counter from 0
     Digits4 started;
     Digits4 afterOneTick;
     int countAfterTwoTicks;
     int statusLine;
-    void (*reset)();
 };
 
 void PrintTo(const CountingPanel& panel, std::ostream* out)
@@ -36,36 +34,35 @@ void PrintTo(const CountingPanel& panel, std::ostream* out)
     *out << panel.name;
 }
 
+// clang-format off
 const CountingPanel kTimer{
     "timer",
-    [] { return theApp.m_pTimerDlg->m_hWnd; },
-    &theApp.m_nTimerState,
+    Clock::Timer,
     [] { return static_cast<int>(theApp.m_pTimerDlg->m_nRemain); },
     true,
     {L"0", L"3", L"2", L"1"},
     {L"0", L"3", L"2", L"0"},
     199,
     IDC_STATUS_TIMER,
-    [] { theApp.m_pTimerDlg->Reset(); },
 };
 
 const CountingPanel kCounter{
     "counter",
-    [] { return theApp.m_pCounterDlg->m_hWnd; },
-    &theApp.m_nCounterState,
+    Clock::Counter,
     [] { return static_cast<int>(theApp.m_pCounterDlg->m_nCount); },
     false,
     {L"0", L"0", L"0", L"0"},
     {L"0", L"0", L"0", L"1"},
     2,
     IDC_STATUS_COUNTER,
-    [] { theApp.m_pCounterDlg->Reset(); },
 };
+// clang-format on
 
 class CountingPanels : public StartedAppTest, public ::testing::WithParamInterface<CountingPanel> {
 protected:
-    HWND Panel() const { return GetParam().window(); }
-    int State() const { return *GetParam().state; }
+    HWND Panel() const { return WindowOf(GetParam().clock); }
+    int State() const { return StateOf(GetParam().clock); }
+    void ResetPanel() const { PanelOf(GetParam().clock).Reset(); }
 
     void Start()
     {
@@ -81,11 +78,11 @@ protected:
         EXPECT_FALSE(IsPressedIn(Panel(), IDC_STOP));
         EXPECT_FALSE(IsEnabled(Panel(), IDC_STOP));
         EXPECT_EQ(Remaining(Panel()), (Digits4{L"0", L"0", L"0", L"0"}));
-        EXPECT_EQ(fake_ticks::RunningClock(Panel()), 0u);
+        EXPECT_EQ(fake_ticks::Running(Panel()), 0u);
     }
 };
 
-TEST_P(CountingPanels, PauseResumeAndClearStopAndStartTheClockAndFollowOnTheMainPanel)
+TEST_P(CountingPanels, PauseResumeAndClearStopAndStartTheTicksAndFollowOnTheMainPanel)
 {
     Start();
     EXPECT_EQ(fake_ticks::StartCount(Panel()), 1);
@@ -97,7 +94,7 @@ TEST_P(CountingPanels, PauseResumeAndClearStopAndStartTheClockAndFollowOnTheMain
     Click(Panel(), IDC_STOP);
     EXPECT_EQ(State(), 2);
     EXPECT_EQ(fake_ticks::StopCount(Panel()), 1);
-    EXPECT_EQ(fake_ticks::RunningClock(Panel()), 0u);
+    EXPECT_EQ(fake_ticks::Running(Panel()), 0u);
     EXPECT_EQ(StatusLine(GetParam().statusLine), Japanese(TextId::StatusPaused));
     EXPECT_FALSE(IsIconActive());
 
@@ -109,7 +106,7 @@ TEST_P(CountingPanels, PauseResumeAndClearStopAndStartTheClockAndFollowOnTheMain
     fake_ticks::Tick(Panel());
     EXPECT_EQ(GetParam().count(), GetParam().countAfterTwoTicks);
 
-    // Clearing a running clock stops it; clearing a paused one has no clock to stop.
+    // Clearing a running clock stops it; clearing a paused one has no ticks to stop.
     Click(Panel(), IDC_SET);
     ExpectIdle();
     EXPECT_EQ(fake_ticks::StopCount(Panel()), 2);
@@ -122,7 +119,7 @@ TEST_P(CountingPanels, PauseResumeAndClearStopAndStartTheClockAndFollowOnTheMain
     EXPECT_EQ(StatusLine(GetParam().statusLine), Japanese(TextId::StatusNotSet));
 }
 
-// Nothing counts without a clock: a start that finds none leaves the panel idle, a resume leaves it paused.
+// Nothing counts without ticks: a start that finds none leaves the panel idle, a resume leaves it paused.
 TEST_P(CountingPanels, AClockThatCannotStartIsNotShownAsRunning)
 {
     BeepCounter beeps;
@@ -148,10 +145,10 @@ TEST_P(CountingPanels, AClockThatCannotStartIsNotShownAsRunning)
     EXPECT_EQ(Remaining(Panel()), GetParam().started) << "the pause lost the count";
 }
 
-TEST_P(CountingPanels, TicksOfAClockThatNoLongerRunsChangeNothing)
+TEST_P(CountingPanels, TicksThatNoLongerRunChangeNothing)
 {
     Start();
-    const UINT first = fake_ticks::RunningClock(Panel());
+    const UINT first = fake_ticks::Running(Panel());
     const int count = GetParam().count();
 
     Click(Panel(), IDC_STOP);
@@ -159,21 +156,21 @@ TEST_P(CountingPanels, TicksOfAClockThatNoLongerRunsChangeNothing)
     PumpMessages();
     EXPECT_EQ(GetParam().count(), count) << "after a pause";
 
-    // Already on its way when the clock was replaced by the resume.
+    // Already on its way when the ticks were replaced by the resume.
     Click(Panel(), IDC_STOP);
     fake_ticks::PostTick(Panel(), first);
     PumpMessages();
-    EXPECT_EQ(GetParam().count(), count) << "after the clock was replaced";
+    EXPECT_EQ(GetParam().count(), count) << "after the ticks were replaced";
 
-    const UINT second = fake_ticks::RunningClock(Panel());
+    const UINT second = fake_ticks::Running(Panel());
     Click(Panel(), IDC_SET);
     fake_ticks::PostTick(Panel(), second);
     PumpMessages();
     EXPECT_EQ(GetParam().count(), count) << "after a clear";
 
     Start();
-    const UINT third = fake_ticks::RunningClock(Panel());
-    GetParam().reset();
+    const UINT third = fake_ticks::Running(Panel());
+    ResetPanel();
     fake_ticks::PostTick(Panel(), third);
     PumpMessages();
     EXPECT_EQ(Remaining(Panel()), (Digits4{L"0", L"0", L"0", L"0"})) << "after a reset";
@@ -181,14 +178,14 @@ TEST_P(CountingPanels, TicksOfAClockThatNoLongerRunsChangeNothing)
 
 TEST_P(CountingPanels, ResetReturnsEveryStateToIdle)
 {
-    GetParam().reset();
+    ResetPanel();
     ExpectIdle();
     for (const bool paused : {false, true}) {
         Start();
         fake_ticks::Tick(Panel());
         if (paused) Click(Panel(), IDC_STOP);
         const int stops = fake_ticks::StopCount(Panel());
-        GetParam().reset();
+        ResetPanel();
         ExpectIdle();
         EXPECT_EQ(fake_ticks::StopCount(Panel()), paused ? stops : stops + 1);
     }

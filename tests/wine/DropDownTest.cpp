@@ -20,35 +20,16 @@ DropDownLayout Layout()
     return DropDownLayout(theApp.ScreenScale());
 }
 
-Rect ClientOf(HWND popup)
-{
-    RECT client{};
-    ::GetClientRect(popup, &client);
-    return {client.left, client.top, client.right, client.bottom};
-}
-
 TDropDownDlg& DropDownOf(HWND popup)
 {
     return dynamic_cast<TDropDownDlg&>(*CWnd::FromHandle(popup));
 }
 
-// Pointer places on a row: over its text, and in its delete column.
-Point OverRow(HWND popup, int row)
-{
-    const Rect band = Layout().HighlightBand(row, ClientOf(popup));
-    return {band.left + 4, (band.top + band.bottom) / 2};
-}
-
+// The pointer in a row's delete column.
 Point OverDeleteMark(HWND popup, int row)
 {
     const Rect square = Layout().DeleteSquare(row, ClientOf(popup));
     return {(square.left + square.right) / 2, (square.top + square.bottom) / 2};
-}
-
-void ChooseRow(HWND popup, int row)
-{
-    MovePointer(popup, OverRow(popup, row));
-    PressAt(popup, OverRow(popup, row));
 }
 
 void DeleteRow(HWND popup, int row)
@@ -279,7 +260,7 @@ class SelectorList : public StartedAppTest {
 protected:
     int Run(int currentChoice, PopupWatcher::Action action)
     {
-        TDropDownDlg list;
+        TDropDownDlg list(theApp.ScreenScale());
         list.m_items = {L"シャットダウン", L"スリープ", L"休止状態"};
         list.m_nLeft = 200;
         list.m_nTop = 150;

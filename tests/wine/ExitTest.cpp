@@ -108,8 +108,8 @@ TEST_F(ExitConfirmation, OkStopsEveryClockAndHidesEveryWindow)
     EXPECT_EQ(theApp.m_nTimerState, 0);
     EXPECT_EQ(theApp.m_nCounterState, 0);
     EXPECT_EQ(theApp.m_nShutdownState, 0);
-    EXPECT_EQ(fake_ticks::RunningClock(Timer()), 0u);
-    EXPECT_EQ(fake_ticks::RunningClock(Counter()), 0u);
+    EXPECT_EQ(fake_ticks::Running(Timer()), 0u);
+    EXPECT_EQ(fake_ticks::Running(Counter()), 0u);
     EXPECT_EQ(Remaining(Timer()), (Digits4{L"0", L"0", L"0", L"0"}));
     EXPECT_EQ(Remaining(Counter()), (Digits4{L"0", L"0", L"0", L"0"}));
     // The chosen time stays on the timer's buttons.
@@ -151,8 +151,8 @@ TEST_F(ExitConfirmation, OkWithRemovalStopsEverythingRemovesTheIconAndEndsWithCo
     m_notifySpy.Calls().clear();
     Exit(true, IDOK);
 
-    EXPECT_EQ(fake_ticks::RunningClock(timer), 0u);
-    EXPECT_EQ(fake_ticks::RunningClock(counter), 0u);
+    EXPECT_EQ(fake_ticks::Running(timer), 0u);
+    EXPECT_EQ(fake_ticks::Running(counter), 0u);
     EXPECT_FALSE(::IsWindow(main));
     EXPECT_FALSE(::IsWindow(timer));
     ASSERT_EQ(m_notifySpy.Calls().size(), 1u) << "the icon was refreshed before it went";

@@ -5,12 +5,12 @@
 #include "panels/SecondTicks.h"
 
 namespace {
-struct WindowClocks {
+struct WindowTicks {
     UINT running = 0;
     int starts = 0;
     int stops = 0;
 };
-std::map<HWND, WindowClocks> g_clocks;
+std::map<HWND, WindowTicks> g_ticks;
 UINT g_lastId = 0;
 int g_failingStarts = 0;
 }  // namespace
@@ -21,34 +21,34 @@ UINT StartSecondTicks(HWND target)
         --g_failingStarts;
         return 0;
     }
-    WindowClocks& clocks = g_clocks[target];
-    clocks.running = ++g_lastId;
-    ++clocks.starts;
-    return clocks.running;
+    WindowTicks& ticks = g_ticks[target];
+    ticks.running = ++g_lastId;
+    ++ticks.starts;
+    return ticks.running;
 }
 
 void StopSecondTicks(HWND target, UINT id)
 {
-    WindowClocks& clocks = g_clocks[target];
-    if (clocks.running == id) clocks.running = 0;
-    ++clocks.stops;
+    WindowTicks& ticks = g_ticks[target];
+    if (ticks.running == id) ticks.running = 0;
+    ++ticks.stops;
 }
 
 namespace fake_ticks {
 
-UINT RunningClock(HWND target)
+UINT Running(HWND target)
 {
-    return g_clocks[target].running;
+    return g_ticks[target].running;
 }
 
 int StartCount(HWND target)
 {
-    return g_clocks[target].starts;
+    return g_ticks[target].starts;
 }
 
 int StopCount(HWND target)
 {
-    return g_clocks[target].stops;
+    return g_ticks[target].stops;
 }
 
 void FailStarts(int count)
@@ -58,7 +58,7 @@ void FailStarts(int count)
 
 void Tick(HWND target)
 {
-    if (const UINT id = RunningClock(target)) ::SendMessageW(target, WM_SECOND_TICK, id, 0);
+    if (const UINT id = Running(target)) ::SendMessageW(target, WM_SECOND_TICK, id, 0);
 }
 
 void Ticks(HWND target, int count)

@@ -7,8 +7,10 @@
 #include "app/Settings.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "framework/Report.h"
 #include "res/resource.h"
 #include "tests/wine/AppHarness.h"
+#include "tests/wine/ImportPatch.h"
 
 namespace {
 
@@ -182,6 +184,46 @@ TEST(ModalDialogs, EscapeEndsWithTheCancelCode)
         g_running->m_chkRemove.PostMessage(WM_KEYDOWN, VK_ESCAPE);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+// Every dialog's Enter and Esc reach its own OnOK and OnCancel, without an entry in a map of its own.
+TEST(ModalDialogs, EnterAndEscReachTheDialogsOwnOperations)
+{
+    class Confirmation : public CDialog {
+    public:
+        Confirmation() : CDialog(IDD_EXIT) {}
+        std::vector<std::wstring> m_keys;
+
+    protected:
+        void OnOK() override { m_keys.push_back(L"ok"); }
+        void OnCancel() override { m_keys.push_back(L"cancel"); }
+    } dialog;
+    ASSERT_TRUE(dialog.Create(IDD_EXIT));
+    dialog.SendMessage(WM_COMMAND, IDOK);
+    dialog.SendMessage(WM_COMMAND, IDCANCEL);
+    EXPECT_EQ(dialog.m_keys, (std::vector<std::wstring>{L"ok", L"cancel"}));
+    EXPECT_TRUE(::IsWindow(dialog.m_hWnd)) << "the base's OnOK or OnCancel ran";
+    dialog.DestroyWindow();
+}
+
+std::wstring g_debugOutput;
+
+void WINAPI CaptureDebugOutput(LPCWSTR text)
+{
+    g_debugOutput += text;
+}
+
+TEST(FailureReport, SaysWhatFailedWhereAndWhyInOneLine)
+{
+    const ImportPatch capture("kernel32.dll", "OutputDebugStringW", reinterpret_cast<void*>(&CaptureDebugOutput));
+    ASSERT_TRUE(capture.IsApplied());
+    const std::wstring place = L"tests/wine/FrameworkTest.cpp:" + std::to_wstring(__LINE__ + 1);
+    EXPECT_FALSE(ReportFailure(L"Opening the probe", Failure::Handled, ERROR_FILE_NOT_FOUND));
+    const std::wstring start = L"Hourglade: Opening the probe failed at " + place + L" (error 2: ";
+    ASSERT_TRUE(g_debugOutput.starts_with(start)) << g_debugOutput;
+    EXPECT_GT(g_debugOutput.size(), start.size() + 2) << "without the system's text";
+    EXPECT_TRUE(g_debugOutput.ends_with(L")\n")) << g_debugOutput;
+    EXPECT_EQ(g_debugOutput.find(L'\r'), std::wstring::npos);
 }
 
 class Profile : public ::testing::Test {

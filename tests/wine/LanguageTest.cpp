@@ -258,7 +258,9 @@ TEST_P(TextSize, TheErrorPopupIsAsWideAsItsTextNeeds)
             ::GetWindowRect(popup, &place);
             EndPopup(popup, -1);
         });
-        ErrDlg(text, 10, 10).DoModal();
+        const ErrorWidthRule rule =
+            GetParam() == Language::Japanese ? ErrorWidthRule::PerCharacter : ErrorWidthRule::Measured;
+        ErrDlg(text, 10, 10, theApp.ScreenScale(), rule).DoModal();
         const int width = place.right - place.left;
         EXPECT_LE(textWidth, width) << static_cast<unsigned>(id);
         EXPECT_EQ(width, GetParam() == Language::Japanese ? layout.ErrorWidth(text.size())

@@ -6,6 +6,7 @@
 #include "app/HourgladeApp.h"
 #include "framework/Gdi.h"
 #include "mainpanel/MainDlg.h"
+#include "panels/PanelDlg.h"
 #include "res/resource.h"
 #include "tests/wine/PopupWatcher.h"
 
@@ -16,6 +17,36 @@ std::array<std::wstring, 4> TextsOf(HWND panel, int firstId)
             ControlText(panel, firstId + 3)};
 }
 }  // namespace
+
+PanelDlg& PanelOf(Clock clock)
+{
+    return *theApp.FeaturePanel(clock);
+}
+
+HWND WindowOf(Clock clock)
+{
+    return PanelOf(clock).m_hWnd;
+}
+
+std::int32_t StateOf(Clock clock)
+{
+    return theApp.ClockState(clock);
+}
+
+UINT ShowCommandOf(Clock clock)
+{
+    switch (clock) {
+    case Clock::Alarm:
+        return ID_MENU_ALARM;
+    case Clock::Timer:
+        return ID_MENU_TIMER;
+    case Clock::Counter:
+        return ID_MENU_COUNTER;
+    case Clock::Shutdown:
+        break;
+    }
+    return ID_MENU_SHUTDOWN;
+}
 
 void Click(HWND panel, int id)
 {

@@ -7,8 +7,11 @@
 #include <ostream>
 #include <string>
 
+#include "app/Clocks.h"
 #include "tests/wine/AppHarness.h"
 #include "tests/wine/PopupWatcher.h"
+
+class PanelDlg;
 
 // The application started, with a watcher for the popups that open afterwards.
 class StartedAppTest : public AppTest {
@@ -29,6 +32,12 @@ protected:
 private:
     std::optional<PopupWatcher> m_watcher;
 };
+
+// The panel of a clock as the application object holds it, its window, and the main-menu command that shows it.
+PanelDlg& PanelOf(Clock clock);
+HWND WindowOf(Clock clock);
+std::int32_t StateOf(Clock clock);
+UINT ShowCommandOf(Clock clock);
 
 // Clicks a button of a panel; a Set or Stop toggle changes its pressed-in state before the panel's handler runs.
 void Click(HWND panel, int id);

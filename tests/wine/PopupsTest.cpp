@@ -79,7 +79,7 @@ TEST_F(ErrorPopup, SizeFollowsTheTextAndTheScreenScaleAndItOpensTopmostAtTheGive
         EXPECT_EQ(::GetCapture(), popup);
         PressKey(popup, VK_ESCAPE);
     });
-    ErrDlg popup(Japanese(TextId::RefusalWhileRunning), 120, 240);
+    ErrDlg popup(Japanese(TextId::RefusalWhileRunning), 120, 240, theApp.ScreenScale(), ErrorWidthRule::PerCharacter);
     EXPECT_EQ(popup.DoModal(), -1);
     EXPECT_EQ(Watcher().SeenCount(), 1);
 }
@@ -97,7 +97,7 @@ TEST_F(ErrorPopup, LeftPressAnywhereClosesItWithoutReachingTheWindowUnderThePoin
                 EndPopup(popup, -1);
             }
         });
-        ErrDlg popup(Japanese(TextId::RefusalNoTime), 100, 100);
+        ErrDlg popup(Japanese(TextId::RefusalNoTime), 100, 100, theApp.ScreenScale(), ErrorWidthRule::PerCharacter);
         EXPECT_EQ(popup.DoModal(), -1);
         PumpMessages();
     }
@@ -115,7 +115,7 @@ TEST_F(ErrorPopup, RightPressLeavesItOpenAndEnterClosesIt)
         EXPECT_EQ(PressTarget::Presses(), 0);
         PressKey(popup, VK_RETURN);
     });
-    ErrDlg popup(Japanese(TextId::RefusalHourAbove23), 100, 100);
+    ErrDlg popup(Japanese(TextId::RefusalHourAbove23), 100, 100, theApp.ScreenScale(), ErrorWidthRule::PerCharacter);
     EXPECT_EQ(popup.DoModal(), -1);
 }
 

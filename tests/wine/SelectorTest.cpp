@@ -22,7 +22,7 @@ constexpr Rgb kBand{144, 144, 255};
 // The power-off panel's template with a selector of its own, filled as the panel fills it.
 class ModeDialog : public CDialog {
 public:
-    ModeDialog() : CDialog(IDD_SHUTDOWN) {}
+    ModeDialog() : CDialog(IDD_SHUTDOWN), m_cbMode(theApp.ScreenScale()) {}
 
     TComboBox m_cbMode;
     // Clicks the placeholder reported to its dialog.
@@ -48,13 +48,6 @@ BEGIN_MESSAGE_MAP(ModeDialog, CDialog)
     ON_COMMAND(IDC_MODE, OnModeClicked)
 END_MESSAGE_MAP()
 // clang-format on
-
-Rect ClientOf(HWND window)
-{
-    RECT client{};
-    ::GetClientRect(window, &client);
-    return {client.left, client.top, client.right, client.bottom};
-}
 
 // Every pixel of a window's client area, row by row, as it is shown after any pending paint.
 std::vector<Rgb> Picture(HWND window)
@@ -83,26 +76,19 @@ enum class InRow { Corner, Text, RightEnd };
 Point At(HWND list, int row, InRow place = InRow::Text)
 {
     const Rect band = DropDownLayout(theApp.ScreenScale()).HighlightBand(row, ClientOf(list));
-    const int middle = (band.top + band.bottom) / 2;
     switch (place) {
     case InRow::Corner:
         return {band.left, band.top};
     case InRow::Text:
         break;
     case InRow::RightEnd:
-        return {ClientOf(list).right - 2, middle};
+        return {ClientOf(list).right - 2, OverRow(list, row).y};
     }
-    return {band.left + 4, middle};
+    return OverRow(list, row);
 }
 
 // Well clear of the list, above the field.
 constexpr Point kOutsideTheList{-10, -40};
-
-void ChooseRow(HWND list, int row, InRow place = InRow::Text)
-{
-    MovePointer(list, At(list, row, place));
-    PressAt(list, At(list, row, place));
-}
 
 class Selector : public AppTest {
 protected:
@@ -226,7 +212,8 @@ TEST_F(Selector, ChoosingTheCurrentRowAgainRequestsNoRepaint)
     ::UpdateWindow(Field());
     // The right end of a row, where the history lists have their delete mark, chooses the row too.
     Open([](HWND list) {
-        ChooseRow(list, 0, InRow::RightEnd);
+        MovePointer(list, At(list, 0, InRow::RightEnd));
+        PressAt(list, At(list, 0, InRow::RightEnd));
         if (::IsWindowVisible(list)) {
             ADD_FAILURE() << "the press did not close the list";
             EndPopup(list, -1);

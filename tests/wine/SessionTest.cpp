@@ -8,10 +8,10 @@
 #include "panels/ShutdownDlg.h"
 #include "panels/TimerDlg.h"
 #include "res/resource.h"
-#include "tests/wine/ClockPanelHarness.h"
-#include "tests/wine/FakeClock.h"
+#include "tests/wine/FakeTime.h"
 #include "tests/wine/NotifyIconSpy.h"
 #include "tests/wine/PowerRecorder.h"
+#include "tests/wine/TimeOfDayHarness.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ TEST_F(SessionEnd, TheProgramIsRestartedAfterUpdatesButNotAtTheNextSignIn)
 TEST_F(SessionEnd, EndsFromInsideThePowerOffWarningWithoutActingOrWriting)
 {
     SetAndStart(Panel::Alarm, {L"2", L"3", L"5", L"9"});
-    fake_clock::Set(At(10, 1, 0));
+    fake_time::Set(At(10, 1, 0));
     SetAndStart(Panel::Shutdown, {L"1", L"0", L"0", L"1"});
     Watcher().Then([this](HWND) {
         EXPECT_EQ(QueryEnd(0), TRUE);

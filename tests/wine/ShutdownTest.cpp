@@ -8,9 +8,9 @@
 #include "panels/ShutdownDlg.h"
 #include "res/resource.h"
 #include "tests/TextList.h"
-#include "tests/wine/ClockPanelHarness.h"
-#include "tests/wine/FakeClock.h"
+#include "tests/wine/FakeTime.h"
 #include "tests/wine/PowerRecorder.h"
+#include "tests/wine/TimeOfDayHarness.h"
 
 namespace {
 
@@ -73,22 +73,22 @@ TEST_F(PowerOff, WarnsOnceFromThreeMinutesBeforeAndCarriesOutTheChosenModeWithTh
         const int seen = Watcher().SeenCount();
         power_recorder::Clear();
         ChooseMode(chosen.mode);
-        fake_clock::Set(At(10, 0, 30));
+        fake_time::Set(At(10, 0, 30));
         SetPowerOff({L"1", L"0", L"0", L"4"});
-        fake_clock::Set(At(10, 0, 59));
+        fake_time::Set(At(10, 0, 59));
         TickPowerOff();
         EXPECT_EQ(Watcher().SeenCount(), seen) << "warned four minutes before";
 
         Watcher().Then(Warning(chosen.warning));
         for (const auto now : {At(10, 1, 0), At(10, 1, 30), At(10, 3, 59)}) {
-            fake_clock::Set(now);
+            fake_time::Set(now);
             TickPowerOff();
         }
         EXPECT_EQ(Remaining(PowerOffPanel()), (DigitTexts{L"0", L"0", L"0", L"1"}));
         EXPECT_EQ(Watcher().SeenCount(), seen + 1);
         EXPECT_TRUE(power_recorder::Actions().empty());
 
-        fake_clock::Set(At(10, 4, 0));
+        fake_time::Set(At(10, 4, 0));
         TickPowerOff();
         EXPECT_EQ(power_recorder::Actions(), (Actions{chosen.mode}));
         EXPECT_EQ(theApp.m_nShutdownState, 0);
@@ -112,15 +112,15 @@ TEST_F(PowerOff, WarnsOnceFromThreeMinutesBeforeAndCarriesOutTheChosenModeWithTh
 
 TEST_F(PowerOff, WarnsAtTheFirstTickWhenSetWithinThreeMinutesAndAModeChangedAfterwardsCountsForTheAction)
 {
-    fake_clock::Set(At(10, 0, 30));
+    fake_time::Set(At(10, 0, 30));
     SetPowerOff({L"1", L"0", L"0", L"2"});
     EXPECT_EQ(store::ReadString(kShutdownHistoryValue), L"10:02|");
     Watcher().Then(Warning(Japanese(TextId::WarningShutdown)));
-    fake_clock::Set(At(10, 0, 31));
+    fake_time::Set(At(10, 0, 31));
     TickPowerOff();
     EXPECT_EQ(Watcher().SeenCount(), 1);
     ChooseMode(PowerAction::Sleep);
-    fake_clock::Set(At(10, 2, 0));
+    fake_time::Set(At(10, 2, 0));
     TickPowerOff();
     EXPECT_EQ(Watcher().SeenCount(), 1);
     EXPECT_EQ(power_recorder::Actions(), (Actions{PowerAction::Sleep}));
@@ -130,7 +130,7 @@ TEST_F(PowerOff, WarnsAtTheFirstTickWhenSetWithinThreeMinutesAndAModeChangedAfte
 TEST_F(PowerOff, WhileTheSelectorsListIsOpenTheWarningAndTheActionTakeTheConfirmedMode)
 {
     ChooseMode(PowerAction::Sleep);
-    fake_clock::Set(At(10, 0, 30));
+    fake_time::Set(At(10, 0, 30));
     SetPowerOff({L"1", L"0", L"0", L"2"});
     const HWND field = Object().m_cbMode.m_hWnd;
     const auto withListOpenOffItsRows = [&](std::function<void()> meanwhile) {
@@ -148,7 +148,7 @@ TEST_F(PowerOff, WhileTheSelectorsListIsOpenTheWarningAndTheActionTakeTheConfirm
         TickPowerOff();
     });
     withListOpenOffItsRows([] {
-        fake_clock::Set(At(10, 2, 0));
+        fake_time::Set(At(10, 2, 0));
         TickPowerOff();
     });
     EXPECT_EQ(Watcher().SeenCount(), 3);
@@ -178,7 +178,7 @@ TEST_F(PowerOff, ATickThatWaitedForTheWarningActsOnlyIfItsSettingStillHolds)
     };
     for (const auto& waited : cases) {
         power_recorder::Clear();
-        fake_clock::Set(At(10, 1, 0));
+        fake_time::Set(At(10, 1, 0));
         SetPowerOff({L"1", L"0", L"0", L"1"});
         Watcher().Then(Warning(Japanese(TextId::WarningShutdown), waited.action));
         TickPowerOff();
@@ -201,7 +201,7 @@ PopupWatcher::Action CalledOff()
     };
 }
 
-// The computer slept, or the clock jumped, across the target: the first tick after finds it passed unseen.
+// The computer slept, or the time jumped, across the target: the first tick after finds it passed unseen.
 TEST_F(PowerOff, ATargetThatPassedWhileNobodySawItComingIsCalledOff)
 {
     const HWND main = theApp.m_pMainDlg->m_hWnd;
@@ -212,24 +212,24 @@ TEST_F(PowerOff, ATargetThatPassedWhileNobodySawItComingIsCalledOff)
         WPARAM event;
     } cases[] = {
         {"woken the next morning", At(10, 1, 0), Tomorrow(8, 0), 0, 0},
-        {"the clock set forward past the target", At(10, 5, 0), At(10, 10, 0), 0, 0},
+        {"the time set forward past the target", At(10, 5, 0), At(10, 10, 0), 0, 0},
         {"a gap of more than 90 s", At(10, 8, 29), At(10, 10, 0), 0, 0},
         {"resumed from sleep", At(10, 9, 59), At(10, 10, 0), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC},
         {"resumed by the user", At(10, 9, 59), At(10, 10, 0), WM_POWERBROADCAST, PBT_APMRESUMESUSPEND},
-        {"the clock changed", At(10, 9, 59), At(10, 10, 0), WM_TIMECHANGE, 0},
+        {"the time changed", At(10, 9, 59), At(10, 10, 0), WM_TIMECHANGE, 0},
     };
     int seen = 0;
     for (const auto& c : cases) {
         power_recorder::Clear();
-        fake_clock::Set(At(10, 0, 30));
+        fake_time::Set(At(10, 0, 30));
         SetPowerOff({L"1", L"0", L"1", L"0"});
-        fake_clock::Set(c.lastTickBefore);
+        fake_time::Set(c.lastTickBefore);
         // From three minutes before, the last tick warned as ever.
         const bool warned = c.lastTickBefore >= At(10, 7, 0);
         if (warned) Watcher().Then(Warning(Japanese(TextId::WarningShutdown)));
         TickPowerOff();
         if (c.message) ::SendMessageW(main, c.message, c.event, 0);
-        fake_clock::Set(c.firstTickAfter);
+        fake_time::Set(c.firstTickAfter);
         Watcher().Then(CalledOff());
         TickPowerOff();
         seen += warned ? 2 : 1;
@@ -239,18 +239,18 @@ TEST_F(PowerOff, ATargetThatPassedWhileNobodySawItComingIsCalledOff)
     }
 }
 
-// A resume or clock change counts for the next tick only; one that finds the target ahead cancels nothing.
+// A resume or a change of the time counts for the next tick only; one that finds the target ahead cancels nothing.
 TEST_F(PowerOff, AResumeBeforeTheTargetChangesNothing)
 {
-    fake_clock::Set(At(10, 0, 30));
+    fake_time::Set(At(10, 0, 30));
     SetPowerOff({L"1", L"0", L"1", L"0"});
     ::SendMessageW(theApp.m_pMainDlg->m_hWnd, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
-    fake_clock::Set(At(10, 5, 0));
+    fake_time::Set(At(10, 5, 0));
     TickPowerOff();
     EXPECT_EQ(theApp.m_nShutdownState, 1);
     Watcher().Then(Warning(Japanese(TextId::WarningShutdown)));
     for (const auto now : {At(10, 7, 0), At(10, 8, 0), At(10, 9, 0), At(10, 10, 0)}) {
-        fake_clock::Set(now);
+        fake_time::Set(now);
         TickPowerOff();
     }
     EXPECT_EQ(Watcher().SeenCount(), 1);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/HourgladeApp.h"
+#include "controls/DropDownLayout.h"
 #include "framework/Gdi.h"
 #include "mainpanel/MainDlg.h"
 #include "panels/AlarmDlg.h"
@@ -51,28 +52,7 @@ template <class Better> Rgb ExtremePixel(HWND window, const Rect& area, Better b
 
 TimeFieldDlg& PanelObject(Panel panel)
 {
-    switch (panel) {
-    case Panel::Alarm:
-        return *theApp.m_pAlarmDlg;
-    case Panel::Timer:
-        return *theApp.m_pTimerDlg;
-    case Panel::Shutdown:
-        break;
-    }
-    return *theApp.m_pShutdownDlg;
-}
-
-UINT ShowCommand(Panel panel)
-{
-    switch (panel) {
-    case Panel::Alarm:
-        return ID_MENU_ALARM;
-    case Panel::Timer:
-        return ID_MENU_TIMER;
-    case Panel::Shutdown:
-        break;
-    }
-    return ID_MENU_SHUTDOWN;
+    return dynamic_cast<TimeFieldDlg&>(PanelOf(panel));
 }
 
 void MovePointer(HWND window, Point client)
@@ -83,6 +63,25 @@ void MovePointer(HWND window, Point client)
 void PressAt(HWND window, Point client)
 {
     ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+}
+
+Rect ClientOf(HWND window)
+{
+    RECT client{};
+    ::GetClientRect(window, &client);
+    return {client.left, client.top, client.right, client.bottom};
+}
+
+Point OverRow(HWND list, int row)
+{
+    const Rect band = DropDownLayout(theApp.ScreenScale()).HighlightBand(row, ClientOf(list));
+    return {band.left + 4, (band.top + band.bottom) / 2};
+}
+
+void ChooseRow(HWND list, int row)
+{
+    MovePointer(list, OverRow(list, row));
+    PressAt(list, OverRow(list, row));
 }
 
 void PostKey(HWND window, UINT key)
@@ -159,7 +158,7 @@ RECT ScreenRectOf(HWND panel, int id)
 
 HWND TimeFieldTest::ShowPanel(Panel panel)
 {
-    theApp.m_pMainDlg->SendMessage(WM_COMMAND, ShowCommand(panel));
+    theApp.m_pMainDlg->SendMessage(WM_COMMAND, ShowCommandOf(panel));
     PumpMessages();
     return PanelObject(panel).m_hWnd;
 }

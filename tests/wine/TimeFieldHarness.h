@@ -14,14 +14,19 @@
 #include "tests/wine/ImportPatch.h"
 #include "tests/wine/PanelDriver.h"
 
-// The three panels with a time field, and the menu command that shows each.
-enum class Panel { Alarm, Timer, Shutdown };
+// The three panels with a time field (the alarm, the timer and the power-off), by their clocks.
+using Panel = Clock;
 TimeFieldDlg& PanelObject(Panel panel);
-UINT ShowCommand(Panel panel);
 
 // A pointer movement and a left press at a client point of a window, as the capture delivers them.
 void MovePointer(HWND window, Point client);
 void PressAt(HWND window, Point client);
+Rect ClientOf(HWND window);
+
+// In the list of the history drop-down or of the selector: a point over a row's text, and a row chosen with the
+// pointer there.
+Point OverRow(HWND list, int row);
+void ChooseRow(HWND list, int row);
 // A key as the keyboard delivers it; it is handled once the caller returns to the message loop.
 void PostKey(HWND window, UINT key);
 

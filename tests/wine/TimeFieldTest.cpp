@@ -5,28 +5,21 @@
 
 #include "app/HourgladeApp.h"
 #include "controls/ErrDlg.h"
-#include "panels/ClockTime.h"
+#include "panels/TimeOfDay.h"
 #include "res/resource.h"
 #include "tests/TextList.h"
-#include "tests/wine/FakeClock.h"
+#include "tests/wine/FakeTime.h"
 #include "tests/wine/TimeFieldHarness.h"
 
 namespace {
 
-std::int32_t& StateOf(Panel panel)
+// A clock shown as running or paused without running it: its state alone, as the panels read it.
+void PretendState(Panel panel, std::int32_t state)
 {
-    switch (panel) {
-    case Panel::Alarm:
-        return theApp.m_nAlarmState;
-    case Panel::Timer:
-        return theApp.m_nTimerState;
-    case Panel::Shutdown:
-        break;
-    }
-    return theApp.m_nShutdownState;
+    theApp.SetClockState(panel, state, StatusRefresh::ByCaller);
 }
 
-// A local clock time on an ordinary day.
+// A local time of day on an ordinary day.
 std::int64_t TodayAt(int hour, int minute)
 {
     return FromLocalTime({2026, 5, 12, hour, minute, 0}).value();
@@ -45,7 +38,7 @@ TEST_F(TimeField, RefusesDigitChangesBelowTheClickedButtonWhileTheClockRuns)
     for (const auto& running : cases) {
         const HWND panel = ShowPanel(running.panel);
         SetDigits(panel, {L"1", L"2", L"3", L"4"});
-        StateOf(running.panel) = running.state;
+        PretendState(running.panel, running.state);
         const RECT button = ScreenRectOf(panel, running.button);
         Watcher().Then([&](HWND popup) {
             EXPECT_NE(dynamic_cast<ErrDlg*>(CWnd::FromHandle(popup)), nullptr) << "not the error popup";
@@ -58,7 +51,7 @@ TEST_F(TimeField, RefusesDigitChangesBelowTheClickedButtonWhileTheClockRuns)
         });
         Click(panel, running.button);
         EXPECT_EQ(Digits(panel), (DigitTexts{L"1", L"2", L"3", L"4"}));
-        StateOf(running.panel) = 0;
+        PretendState(running.panel, 0);
     }
     EXPECT_EQ(Watcher().SeenCount(), 3);
 }
@@ -81,7 +74,7 @@ TEST_F(TimeField, AlarmAndPowerOffArePresetWithTheNextUpcomingEntry)
     };
     for (const auto& shown : cases) {
         PanelObject(shown.panel).m_history = {L"07:30", L"08:15", L"06:00"};
-        fake_clock::Set(TodayAt(shown.hour, shown.minute));
+        fake_time::Set(TodayAt(shown.hour, shown.minute));
         const HWND panel = ShowPanel(shown.panel);
         EXPECT_EQ(Digits(panel), shown.preset) << "at " << shown.hour << ":" << shown.minute;
     }
@@ -91,7 +84,7 @@ TEST_F(TimeField, TimerIsPresetWithItsMostRecentEntry)
 {
     PanelObject(Panel::Timer).m_history = {L"10:00", L"03:00"};
     for (const int hour : {0, 9, 23}) {
-        fake_clock::Set(TodayAt(hour, 59));
+        fake_time::Set(TodayAt(hour, 59));
         SetDigits(PanelObject(Panel::Timer).m_hWnd, {L"9", L"9", L"9", L"9"});
         EXPECT_EQ(Digits(ShowPanel(Panel::Timer)), (DigitTexts{L"1", L"0", L"0", L"0"}));
     }
@@ -99,16 +92,16 @@ TEST_F(TimeField, TimerIsPresetWithItsMostRecentEntry)
 
 TEST_F(TimeField, EmptyHistoryPresetsZerosAndARunningClockKeepsItsDigits)
 {
-    fake_clock::Set(TodayAt(12, 0));
+    fake_time::Set(TodayAt(12, 0));
     for (const Panel shown : {Panel::Alarm, Panel::Timer, Panel::Shutdown}) {
         SetDigits(PanelObject(shown).m_hWnd, {L"1", L"2", L"3", L"4"});
         EXPECT_EQ(Digits(ShowPanel(shown)), (DigitTexts{L"0", L"0", L"0", L"0"}));
 
         PanelObject(shown).m_history = {L"05:00"};
         SetDigits(PanelObject(shown).m_hWnd, {L"1", L"2", L"3", L"4"});
-        StateOf(shown) = 1;
+        PretendState(shown, 1);
         EXPECT_EQ(Digits(ShowPanel(shown)), (DigitTexts{L"1", L"2", L"3", L"4"}));
-        StateOf(shown) = 0;
+        PretendState(shown, 0);
     }
 }
 

@@ -64,7 +64,7 @@ TEST_F(Timer, OneSecondRunsOutAtTheFirstTickWithTheNoticeAfterTheMainPanelShowsI
     });
     fake_ticks::Tick(Panel());
     EXPECT_EQ(Watcher().SeenCount(), 1);
-    EXPECT_EQ(fake_ticks::RunningClock(Panel()), 0u);
+    EXPECT_EQ(fake_ticks::Running(Panel()), 0u);
     // The set time stays for the next start.
     EXPECT_EQ(Digits(Panel()), (Digits4{L"0", L"0", L"0", L"1"}));
 }

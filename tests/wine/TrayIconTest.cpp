@@ -9,10 +9,10 @@
 #include "panels/ShutdownDlg.h"
 #include "panels/TimerDlg.h"
 #include "res/resource.h"
-#include "tests/wine/ClockPanelHarness.h"
-#include "tests/wine/FakeClock.h"
 #include "tests/wine/FakeSecondTicks.h"
+#include "tests/wine/FakeTime.h"
 #include "tests/wine/NotifyIconSpy.h"
+#include "tests/wine/TimeOfDayHarness.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ protected:
 // A state change sends the image with the tip; a tick sends the tip alone, and only when its text changed.
 TEST_F(TrayTip, SaysWhatIsSetAndFollowsTheTimeLeftWithoutReloadingTheImage)
 {
-    fake_clock::Set(At(22, 0));
+    fake_time::Set(At(22, 0));
     ::SendMessageW(theApp.m_pMainDlg->m_hWnd, WM_COMMAND, ID_QUICK_TIMER3, 0);
     theApp.m_pShutdownDlg->m_cbMode.m_dropDown.m_nCurSel = 2;
     Calls().clear();

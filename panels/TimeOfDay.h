@@ -1,5 +1,5 @@
 #pragma once
-// Clock times of the alarm and the power-off: targets, remaining time and the stored target text.
+// Times of day of the alarm and the power-off: targets, remaining time and the stored target text.
 
 #include <array>
 #include <cstdint>
@@ -25,15 +25,15 @@ std::optional<LocalTime> ToLocalTime(std::int64_t t);
 std::optional<std::int64_t> FromLocalTime(const LocalTime& local);
 
 // Today's date at hour:minute:00, or tomorrow's when that is earlier than now.
-std::optional<std::int64_t> TargetOfClockTime(std::int64_t now, int hour, int minute);
+std::optional<std::int64_t> TargetOfTimeOfDay(std::int64_t now, int hour, int minute);
 
-// The distance from the current clock minute to the target, in seconds.
+// The distance from the current minute of the day to the target, in seconds.
 std::int64_t RemainingSeconds(std::int64_t target, std::int64_t now);
 
 // Whether a power-off that finds its target reached (secs <= 0) must be called off instead of carried out, because
 // the time passed while nobody could see it coming: the target minute is over (a whole minute went by without a
-// tick), the wall clock went back or leapt more than 90 s since the previous tick, or the system resumed from
-// sleep or the clock was changed in between (disturbed).
+// tick), the wall time went back or leapt more than 90 s since the previous tick, or the system resumed from
+// sleep or its time was changed in between (disturbed).
 bool IsPassedUnseen(std::int64_t secs, std::int64_t previousTick, std::int64_t now, bool disturbed);
 
 // The four remaining-time digits: hour tens and units (hours modulo 24), minute tens and units.
@@ -44,5 +44,5 @@ std::wstring FormatTargetText(std::int64_t target);
 // A stored target; nullopt unless it is 14 ASCII digits naming a real local time that converts.
 std::optional<std::int64_t> ParseTargetText(std::wstring_view text);
 
-// The current clock minute as "HH:MM".
-std::wstring ClockMinuteText(std::int64_t now);
+// The local time of day of a moment, to the minute, as "HH:MM".
+std::wstring MinuteOfDayText(std::int64_t t);

@@ -1,14 +1,14 @@
 #pragma once
-// What the alarm and the power-off panel share: a clock time set with the time field, its target moment today
+// What the alarm and the power-off panel share: a time of day set with the time field, its target moment today
 // or tomorrow, the hours and minutes left, and a one-second window timer that compares the target with the wall
-// clock at every tick, so that late or missed ticks do not shift the target.
+// time at every tick, so that late or missed ticks do not shift the target.
 #include <cstdint>
 #include <optional>
 
 #include "panels/ClockTexts.h"
 #include "panels/TimeFieldDlg.h"
 
-class ClockTimeDlg : public TimeFieldDlg {
+class TimeOfDayDlg : public TimeFieldDlg {
 public:
     void Reset() override;
 
@@ -16,17 +16,17 @@ public:
     std::int64_t m_tTarget = 0;
 
 protected:
-    ClockTimeDlg(UINT templateId, Clock clock, const wchar_t* historyValue);
+    TimeOfDayDlg(UINT templateId, Clock clock, const wchar_t* historyValue);
 
     // After the clock has started at Set, before the time is recorded in the history.
-    virtual void OnClockStarted(const ClockSetting& setting) = 0;
-    // At every tick of the running clock, with the remaining seconds just shown.
+    virtual void OnClockStarted(const TimeOfDaySetting& setting) = 0;
+    // At every tick while the clock runs, with the remaining seconds just shown.
     virtual void OnClockTick(std::int64_t secs) = 0;
 
     // Presses Set in, shows the time left until m_tTarget, starts the window timer and puts the panel in its
     // running state.
     void RunClock(std::int64_t now);
-    bool IsClockRunning() const { return State() == 1; }
+    bool IsClockRunning() const { return State() == state::kRunning; }
 
     void OnSet();
     void OnTimer(UINT_PTR eventId);
@@ -34,9 +34,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The clock time of the digit buttons, or nullopt after the refusal of an hour above 23.
-    std::optional<ClockSetting> AcceptedSetting();
-    void Start(const ClockSetting& setting);
+    // The time of day of the digit buttons, or nullopt after the refusal of an hour above 23.
+    std::optional<TimeOfDaySetting> AcceptedSetting();
+    void Start(const TimeOfDaySetting& setting);
     // Returns the remaining seconds it shows.
     std::int64_t ShowRemainingAt(std::int64_t now);
 };

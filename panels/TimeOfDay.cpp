@@ -1,4 +1,4 @@
-#include "panels/ClockTime.h"
+#include "panels/TimeOfDay.h"
 
 #include "panels/ClockTexts.h"
 #include "panels/TimeEntry.h"
@@ -91,7 +91,7 @@ std::optional<std::int64_t> FromLocalTime(const LocalTime& local)
     return t;
 }
 
-std::optional<std::int64_t> TargetOfClockTime(std::int64_t now, int hour, int minute)
+std::optional<std::int64_t> TargetOfTimeOfDay(std::int64_t now, int hour, int minute)
 {
     const std::optional<LocalTime> today = ToLocalTime(now);
     if (!today) {
@@ -102,7 +102,7 @@ std::optional<std::int64_t> TargetOfClockTime(std::int64_t now, int hour, int mi
     if (todays && *todays >= now) {
         return todays;
     }
-    // A calendar day later, so that the clock time holds across a change of daylight saving.
+    // A calendar day later, so that the time of day holds across a change of daylight saving.
     ++target.day;
     return FromLocalTime(target);
 }
@@ -157,9 +157,9 @@ std::optional<std::int64_t> ParseTargetText(std::wstring_view text)
     return FromLocalTime(local);
 }
 
-std::wstring ClockMinuteText(std::int64_t now)
+std::wstring MinuteOfDayText(std::int64_t t)
 {
-    const std::optional<LocalTime> local = ToLocalTime(now);
+    const std::optional<LocalTime> local = ToLocalTime(t);
     if (!local) {
         return {};
     }

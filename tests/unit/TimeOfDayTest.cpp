@@ -1,4 +1,4 @@
-#include "panels/ClockTime.h"
+#include "panels/TimeOfDay.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 using Digits = std::array<std::wstring, 4>;
 
 // Each test picks a time zone; the one before is restored afterwards.
-class ClockTime : public ::testing::Test {
+class TimeOfDay : public ::testing::Test {
 protected:
     void UseZone(const char* zone)
     {
@@ -44,7 +44,7 @@ private:
 
 }  // namespace
 
-TEST_F(ClockTime, ConvertsBothWaysAndCarriesFieldsOver)
+TEST_F(TimeOfDay, ConvertsBothWaysAndCarriesFieldsOver)
 {
     UseZone("Asia/Tokyo");
     EXPECT_EQ(FromLocalTime({2026, 5, 12, 10, 0, 30}), 1778547630);
@@ -54,14 +54,14 @@ TEST_F(ClockTime, ConvertsBothWaysAndCarriesFieldsOver)
     EXPECT_EQ(FormatTargetText(1778547630), L"20260512100030");
     EXPECT_EQ(FromLocalTime({2026, 1, 32, 0, 0, 0}), At(2026, 2, 1, 0, 0, 0));
     EXPECT_EQ(FromLocalTime({2026, 12, 31, 24, 0, 0}), At(2027, 1, 1, 0, 0, 0));
-    EXPECT_EQ(ClockMinuteText(May12(7, 29, 59)), L"07:29");
+    EXPECT_EQ(MinuteOfDayText(May12(7, 29, 59)), L"07:29");
 }
 
-TEST_F(ClockTime, TargetLaterTodayCountsDownByClockMinute)
+TEST_F(TimeOfDay, TargetLaterTodayCountsDownByMinuteOfTheDay)
 {
     UseZone("Asia/Tokyo");
     const std::int64_t now = May12(10, 0, 30);
-    const std::optional<std::int64_t> target = TargetOfClockTime(now, 10, 2);
+    const std::optional<std::int64_t> target = TargetOfTimeOfDay(now, 10, 2);
     ASSERT_EQ(target, May12(10, 2, 0));
     EXPECT_EQ(RemainingSeconds(*target, now), 120);
     EXPECT_EQ(RemainingDigits(120), (Digits{L"0", L"0", L"0", L"2"}));
@@ -70,11 +70,11 @@ TEST_F(ClockTime, TargetLaterTodayCountsDownByClockMinute)
     EXPECT_EQ(RemainingSeconds(*target, May12(10, 3, 1)), -60);
 }
 
-TEST_F(ClockTime, PassedClockTimeWaitsUntilTomorrowAndEqualOneStays)
+TEST_F(TimeOfDay, PassedTimeOfDayWaitsUntilTomorrowAndEqualOneStays)
 {
     UseZone("Asia/Tokyo");
     const std::int64_t now = May12(10, 0, 30);
-    const std::optional<std::int64_t> target = TargetOfClockTime(now, 10, 0);
+    const std::optional<std::int64_t> target = TargetOfTimeOfDay(now, 10, 0);
     ASSERT_EQ(target, At(2026, 5, 13, 10, 0, 0));
     EXPECT_EQ(RemainingSeconds(*target, May12(10, 0, 59)), 86400);
     EXPECT_EQ(RemainingDigits(86400), (Digits{L"0", L"0", L"0", L"0"}));
@@ -82,19 +82,19 @@ TEST_F(ClockTime, PassedClockTimeWaitsUntilTomorrowAndEqualOneStays)
     EXPECT_EQ(RemainingDigits(86340), (Digits{L"2", L"3", L"5", L"9"}));
 
     const std::int64_t onTheMinute = May12(10, 0, 0);
-    EXPECT_EQ(TargetOfClockTime(onTheMinute, 10, 0), onTheMinute);
+    EXPECT_EQ(TargetOfTimeOfDay(onTheMinute, 10, 0), onTheMinute);
     EXPECT_EQ(RemainingSeconds(onTheMinute, onTheMinute), 0);
 }
 
-TEST_F(ClockTime, TargetAfterMidnightIsOnTheNextDate)
+TEST_F(TimeOfDay, TargetAfterMidnightIsOnTheNextDate)
 {
     UseZone("Asia/Tokyo");
     const std::int64_t now = May12(23, 30, 0);
-    const std::optional<std::int64_t> target = TargetOfClockTime(now, 0, 10);
+    const std::optional<std::int64_t> target = TargetOfTimeOfDay(now, 0, 10);
     ASSERT_EQ(target, At(2026, 5, 13, 0, 10, 0));
     EXPECT_EQ(RemainingDigits(RemainingSeconds(*target, now)), (Digits{L"0", L"0", L"4", L"0"}));
-    EXPECT_EQ(TargetOfClockTime(At(2026, 12, 31, 23, 30, 0), 0, 10), At(2027, 1, 1, 0, 10, 0));
-    EXPECT_EQ(TargetOfClockTime(At(2028, 2, 28, 12, 0, 0), 7, 0), At(2028, 2, 29, 7, 0, 0));
+    EXPECT_EQ(TargetOfTimeOfDay(At(2026, 12, 31, 23, 30, 0), 0, 10), At(2027, 1, 1, 0, 10, 0));
+    EXPECT_EQ(TargetOfTimeOfDay(At(2028, 2, 28, 12, 0, 0), 7, 0), At(2028, 2, 29, 7, 0, 0));
 }
 
 TEST(RemainingDigits, HoursModulo24AndTruncatingDivisionBelowZero)
@@ -106,7 +106,7 @@ TEST(RemainingDigits, HoursModulo24AndTruncatingDivisionBelowZero)
     EXPECT_EQ(RemainingDigits(-90000 - 600), (Digits{L"-", L"1", L"-", L"0"}));
 }
 
-TEST_F(ClockTime, TargetTextNamesARealTimeOrNoTarget)
+TEST_F(TimeOfDay, TargetTextNamesARealTimeOrNoTarget)
 {
     UseZone("Asia/Tokyo");
     EXPECT_EQ(FormatTargetText(At(2026, 5, 12, 7, 30, 0)), L"20260512073000");
@@ -128,7 +128,7 @@ TEST_F(ClockTime, TargetTextNamesARealTimeOrNoTarget)
     }
 }
 
-TEST_F(ClockTime, ConvertsOnlyWithinTheWindowsRange)
+TEST_F(TimeOfDay, ConvertsOnlyWithinTheWindowsRange)
 {
     UseZone("UTC");
     EXPECT_EQ(FromLocalTime({1970, 1, 1, 0, 0, 0}), 0);
@@ -141,28 +141,28 @@ TEST_F(ClockTime, ConvertsOnlyWithinTheWindowsRange)
     EXPECT_FALSE(ToLocalTime(32535216000).has_value());
     EXPECT_FALSE(ToLocalTime(-1).has_value());
     EXPECT_EQ(FormatTargetText(-1), L"");
-    EXPECT_EQ(ClockMinuteText(-1), L"");
-    EXPECT_FALSE(TargetOfClockTime(-1, 10, 0).has_value());
+    EXPECT_EQ(MinuteOfDayText(-1), L"");
+    EXPECT_FALSE(TargetOfTimeOfDay(-1, 10, 0).has_value());
     EXPECT_EQ(RemainingSeconds(60, -30), 120);
 }
 
-TEST_F(ClockTime, TomorrowsClockTimeHoldsAcrossDaylightSavingChanges)
+TEST_F(TimeOfDay, TomorrowsTimeOfDayHoldsAcrossDaylightSavingChanges)
 {
     UseZone("Europe/Berlin");
     const std::int64_t springEvening = 1774731600;                  // 2026-03-28 22:00 CET
-    ASSERT_EQ(TargetOfClockTime(springEvening, 7, 0), 1774760400);  // 07:00 CEST
+    ASSERT_EQ(TargetOfTimeOfDay(springEvening, 7, 0), 1774760400);  // 07:00 CEST
     EXPECT_EQ(RemainingDigits(RemainingSeconds(1774760400, springEvening)), (Digits{L"0", L"8", L"0", L"0"}));
     EXPECT_EQ(FormatTargetText(1774760400), L"20260329070000");
     EXPECT_EQ(ParseTargetText(L"20260329070000"), 1774760400);
-    EXPECT_EQ(TargetOfClockTime(At(2026, 3, 29, 1, 0, 0), 7, 0), 1774760400);
+    EXPECT_EQ(TargetOfTimeOfDay(At(2026, 3, 29, 1, 0, 0), 7, 0), 1774760400);
 
     const std::int64_t autumnEvening = 1792872000;                  // 2026-10-24 22:00 CEST
-    ASSERT_EQ(TargetOfClockTime(autumnEvening, 7, 0), 1792908000);  // 07:00 CET
+    ASSERT_EQ(TargetOfTimeOfDay(autumnEvening, 7, 0), 1792908000);  // 07:00 CET
     EXPECT_EQ(RemainingDigits(RemainingSeconds(1792908000, autumnEvening)), (Digits{L"1", L"0", L"0", L"0"}));
     EXPECT_EQ(ParseTargetText(L"20261025070000"), 1792908000);
 }
 
-TEST_F(ClockTime, FarAheadOfUtc)
+TEST_F(TimeOfDay, FarAheadOfUtc)
 {
     // Kiritimati was behind UTC in 1970, so the first day is tried fourteen hours ahead in a fixed zone.
     UseZone("Etc/GMT-14");
@@ -173,7 +173,7 @@ TEST_F(ClockTime, FarAheadOfUtc)
     UseZone("Pacific/Kiritimati");
     const std::int64_t now = May12(10, 0, 30);
     EXPECT_EQ(now, 1778547630 - 5 * 3600);
-    ASSERT_EQ(TargetOfClockTime(now, 10, 2), now + 90);
+    ASSERT_EQ(TargetOfTimeOfDay(now, 10, 2), now + 90);
     EXPECT_EQ(RemainingSeconds(now + 90, now), 120);
     EXPECT_EQ(FormatTargetText(now + 90), L"20260512100200");
 }
@@ -192,9 +192,9 @@ TEST(IsPassedUnseen, OnlyATargetReachedInTimeAndSeenComingMayAct)
         {-60, now - 1, false, true},     // a whole minute without a tick
         {-36000, now - 1, false, true},  // woken the next morning
         {0, now - 90, false, false},     // a slow tick
-        {0, now - 91, false, true},      // the clock leapt forward past the target
-        {0, now + 1, false, true},       // the clock went back
-        {0, now - 1, true, true},        // resumed from sleep or the clock was changed
+        {0, now - 91, false, true},      // the wall time leapt forward past the target
+        {0, now + 1, false, true},       // the wall time went back
+        {0, now - 1, true, true},        // resumed from sleep or the time was changed
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsPassedUnseen(c.secs, c.previousTick, now, c.disturbed), c.passedUnseen)

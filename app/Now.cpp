@@ -1,8 +1,8 @@
-#include "app/Clock.h"
+#include "app/Now.h"
 
 #include <ctime>
 
-std::int64_t CurrentTime()
+std::int64_t WallTime()
 {
     return _time64(nullptr);
 }

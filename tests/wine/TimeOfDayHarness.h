@@ -3,17 +3,15 @@
 // ticked as the user and the window timer do.
 #include <cstdint>
 
-#include "panels/ClockTimeDlg.h"
+#include "panels/TimeOfDayDlg.h"
 #include "tests/wine/TimeFieldHarness.h"
 
-// Local clock times on an ordinary day and on the day after, so that tests hold in any time zone.
+// Local times of day on an ordinary day and on the day after, so that tests hold in any time zone.
 std::int64_t At(int hour, int minute, int second = 0);
 std::int64_t Tomorrow(int hour, int minute);
 
 // The alarm or the power-off panel.
-ClockTimeDlg& ClockObject(Panel panel);
-HWND Window(Panel panel);
-std::int32_t StateOf(Panel panel);
+TimeOfDayDlg& TimeOfDayObject(Panel panel);
 
 // Puts a time into the digit buttons and clicks Set.
 void SetAndStart(Panel panel, const DigitTexts& digits);

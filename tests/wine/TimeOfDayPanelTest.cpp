@@ -1,22 +1,22 @@
 // What the alarm and the power-off panel share: Set with its refusal of hours above 23, the target today or
-// tomorrow, the hours and minutes left by the clock minute, and the ticks that count.
+// tomorrow, the hours and minutes left by the minute of the day, and the ticks that count.
 #include <cstdint>
 
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
 #include "controls/ErrDlg.h"
 #include "panels/AlarmDlg.h"
-#include "panels/ClockTime.h"
 #include "panels/ShutdownDlg.h"
+#include "panels/TimeOfDay.h"
 #include "res/resource.h"
 #include "tests/TextList.h"
-#include "tests/wine/ClockPanelHarness.h"
-#include "tests/wine/FakeClock.h"
+#include "tests/wine/FakeTime.h"
 #include "tests/wine/PowerRecorder.h"
+#include "tests/wine/TimeOfDayHarness.h"
 
 namespace {
 
-constexpr Panel kClockPanels[] = {Panel::Alarm, Panel::Shutdown};
+constexpr Panel kTimeOfDayPanels[] = {Panel::Alarm, Panel::Shutdown};
 
 const char* NameOf(Panel panel)
 {
@@ -28,9 +28,9 @@ int StatusLineOf(Panel panel)
     return panel == Panel::Alarm ? IDC_STATUS_ALARM : IDC_STATUS_SHUTDOWN;
 }
 
-using ClockPanel = TimeFieldTest;
+using TimeOfDayPanel = TimeFieldTest;
 
-TEST_F(ClockPanel, SetRunsTheClockUntilTheTargetTodayOrTomorrowAndReleasingItReturnsToIdle)
+TEST_F(TimeOfDayPanel, SetRunsTheClockUntilTheTargetTodayOrTomorrowAndReleasingItReturnsToIdle)
 {
     const struct {
         std::int64_t now;
@@ -39,41 +39,41 @@ TEST_F(ClockPanel, SetRunsTheClockUntilTheTargetTodayOrTomorrowAndReleasingItRet
         DigitTexts remaining;
     } cases[] = {
         {At(10, 0, 30), {L"1", L"0", L"0", L"2"}, At(10, 2), {L"0", L"0", L"0", L"2"}},
-        // Passed a moment ago: tomorrow, 24 hours of clock minutes away.
+        // Passed a moment ago: tomorrow, 24 hours of minutes away.
         {At(10, 0, 30), {L"1", L"0", L"0", L"0"}, Tomorrow(10, 0), {L"0", L"0", L"0", L"0"}},
         // Set during second 0 of that very minute: now.
         {At(10, 0, 0), {L"1", L"0", L"0", L"0"}, At(10, 0), {L"0", L"0", L"0", L"0"}},
         {At(23, 30, 0), {L"0", L"0", L"1", L"0"}, Tomorrow(0, 10), {L"0", L"0", L"4", L"0"}},
         {At(23, 30, 45), {L"2", L"3", L"2", L"9"}, Tomorrow(23, 29), {L"2", L"3", L"5", L"9"}},
     };
-    for (const Panel panel : kClockPanels) {
+    for (const Panel panel : kTimeOfDayPanels) {
         for (const auto& set : cases) {
-            fake_clock::Set(set.now);
+            fake_time::Set(set.now);
             SetAndStart(panel, set.digits);
-            EXPECT_EQ(ClockObject(panel).m_tTarget, set.target) << NameOf(panel) << " " << ClockMinuteText(set.now);
-            EXPECT_EQ(Remaining(Window(panel)), set.remaining) << NameOf(panel) << " " << ClockMinuteText(set.now);
-            EXPECT_TRUE(IsPressedIn(Window(panel), IDC_SET));
-            EXPECT_FALSE(IsEnabled(Window(panel), IDC_HISTORY));
+            EXPECT_EQ(TimeOfDayObject(panel).m_tTarget, set.target) << NameOf(panel) << " " << MinuteOfDayText(set.now);
+            EXPECT_EQ(Remaining(WindowOf(panel)), set.remaining) << NameOf(panel) << " " << MinuteOfDayText(set.now);
+            EXPECT_TRUE(IsPressedIn(WindowOf(panel), IDC_SET));
+            EXPECT_FALSE(IsEnabled(WindowOf(panel), IDC_HISTORY));
             EXPECT_EQ(StatusLine(StatusLineOf(panel)), Japanese(TextId::StatusSet));
             EXPECT_TRUE(IsIconActive());
 
-            Click(Window(panel), IDC_SET);
+            Click(WindowOf(panel), IDC_SET);
             EXPECT_EQ(StateOf(panel), 0);
-            EXPECT_EQ(Remaining(Window(panel)), (DigitTexts{L"0", L"0", L"0", L"0"}));
-            EXPECT_TRUE(IsEnabled(Window(panel), IDC_HISTORY));
+            EXPECT_EQ(Remaining(WindowOf(panel)), (DigitTexts{L"0", L"0", L"0", L"0"}));
+            EXPECT_TRUE(IsEnabled(WindowOf(panel), IDC_HISTORY));
             EXPECT_EQ(StatusLine(StatusLineOf(panel)), Japanese(TextId::StatusNotSet));
             EXPECT_FALSE(IsIconActive());
             // The set time stays for the next start.
-            EXPECT_EQ(Digits(Window(panel)), set.digits);
+            EXPECT_EQ(Digits(WindowOf(panel)), set.digits);
         }
     }
 }
 
-TEST_F(ClockPanel, AnHourAbove23IsRefusedBelowTheFirstDigitAndSetIsReleasedAfterwards)
+TEST_F(TimeOfDayPanel, AnHourAbove23IsRefusedBelowTheFirstDigitAndSetIsReleasedAfterwards)
 {
-    for (const Panel panel : kClockPanels) {
+    for (const Panel panel : kTimeOfDayPanels) {
         for (const DigitTexts& digits : {DigitTexts{L"2", L"4", L"0", L"0"}, DigitTexts{L"2", L"9", L"5", L"9"}}) {
-            const RECT firstDigit = ScreenRectOf(Window(panel), IDC_DIGIT1);
+            const RECT firstDigit = ScreenRectOf(WindowOf(panel), IDC_DIGIT1);
             Watcher().Then([&](HWND popup) {
                 EXPECT_NE(dynamic_cast<ErrDlg*>(CWnd::FromHandle(popup)), nullptr) << "not the error popup";
                 EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), Japanese(TextId::RefusalHourAbove23));
@@ -82,14 +82,14 @@ TEST_F(ClockPanel, AnHourAbove23IsRefusedBelowTheFirstDigitAndSetIsReleasedAfter
                 EXPECT_EQ(place.left, firstDigit.left);
                 EXPECT_EQ(place.top, firstDigit.bottom);
                 EXPECT_EQ(place.right - place.left, static_cast<int>(178 * theApp.m_dScaleX));
-                EXPECT_TRUE(IsPressedIn(Window(panel), IDC_SET)) << "released before the popup closed";
+                EXPECT_TRUE(IsPressedIn(WindowOf(panel), IDC_SET)) << "released before the popup closed";
                 PostKey(popup, VK_ESCAPE);
             });
             SetAndStart(panel, digits);
-            EXPECT_FALSE(IsPressedIn(Window(panel), IDC_SET)) << NameOf(panel);
+            EXPECT_FALSE(IsPressedIn(WindowOf(panel), IDC_SET)) << NameOf(panel);
             EXPECT_EQ(StateOf(panel), 0);
-            EXPECT_TRUE(IsEnabled(Window(panel), IDC_HISTORY));
-            EXPECT_EQ(Digits(Window(panel)), digits);
+            EXPECT_TRUE(IsEnabled(WindowOf(panel), IDC_HISTORY));
+            EXPECT_EQ(Digits(WindowOf(panel)), digits);
             EXPECT_TRUE(PanelObject(panel).m_history.empty());
         }
     }
@@ -97,37 +97,37 @@ TEST_F(ClockPanel, AnHourAbove23IsRefusedBelowTheFirstDigitAndSetIsReleasedAfter
     EXPECT_FALSE(store::KeyExists()) << "a refused Set wrote the store";
 }
 
-// Past the target, a tick of the running clock would ring or power off.
-TEST_F(ClockPanel, TicksOfAnotherTimerOrAfterResetChangeNothing)
+// Past the target, a tick while the clock runs would ring or power off.
+TEST_F(TimeOfDayPanel, TicksOfAnotherTimerOrAfterResetChangeNothing)
 {
-    for (const Panel panel : kClockPanels) {
-        fake_clock::Set(At(10, 0, 30));
+    for (const Panel panel : kTimeOfDayPanels) {
+        fake_time::Set(At(10, 0, 30));
         SetAndStart(panel, {L"1", L"0", L"0", L"2"});
-        fake_clock::Set(At(10, 2, 0));
-        ::SendMessageW(Window(panel), WM_TIMER, ClockObject(panel).m_nTimerID + 1, 0);
-        EXPECT_EQ(Remaining(Window(panel)), (DigitTexts{L"0", L"0", L"0", L"2"})) << NameOf(panel);
+        fake_time::Set(At(10, 2, 0));
+        ::SendMessageW(WindowOf(panel), WM_TIMER, TimeOfDayObject(panel).m_nTimerID + 1, 0);
+        EXPECT_EQ(Remaining(WindowOf(panel)), (DigitTexts{L"0", L"0", L"0", L"2"})) << NameOf(panel);
         EXPECT_EQ(StateOf(panel), 1);
 
-        ClockObject(panel).Reset();
+        TimeOfDayObject(panel).Reset();
         EXPECT_EQ(StateOf(panel), 0);
-        EXPECT_FALSE(IsPressedIn(Window(panel), IDC_SET));
-        EXPECT_TRUE(IsEnabled(Window(panel), IDC_HISTORY));
+        EXPECT_FALSE(IsPressedIn(WindowOf(panel), IDC_SET));
+        EXPECT_TRUE(IsEnabled(WindowOf(panel), IDC_HISTORY));
         Tick(panel);
-        EXPECT_EQ(Remaining(Window(panel)), (DigitTexts{L"0", L"0", L"0", L"0"})) << NameOf(panel);
+        EXPECT_EQ(Remaining(WindowOf(panel)), (DigitTexts{L"0", L"0", L"0", L"0"})) << NameOf(panel);
         EXPECT_EQ(StateOf(panel), 0);
     }
     EXPECT_EQ(Watcher().SeenCount(), 0);
     EXPECT_TRUE(power_recorder::Actions().empty());
 }
 
-TEST_F(ClockPanel, ASetClockKeepsItsDigitsWhenShownFromTheMenuAndIsPresetOnceReleased)
+TEST_F(TimeOfDayPanel, ASetClockKeepsItsDigitsWhenShownFromTheMenuAndIsPresetOnceReleased)
 {
-    fake_clock::Set(At(12, 0, 0));
-    for (const Panel panel : kClockPanels) {
+    fake_time::Set(At(12, 0, 0));
+    for (const Panel panel : kTimeOfDayPanels) {
         PanelObject(panel).m_history = {L"13:00", L"08:00"};
         SetAndStart(panel, {L"2", L"0", L"1", L"5"});
         EXPECT_EQ(Digits(ShowPanel(panel)), (DigitTexts{L"2", L"0", L"1", L"5"})) << NameOf(panel);
-        Click(Window(panel), IDC_SET);
+        Click(WindowOf(panel), IDC_SET);
         EXPECT_EQ(Digits(ShowPanel(panel)), (DigitTexts{L"1", L"3", L"0", L"0"})) << NameOf(panel);
     }
 }
