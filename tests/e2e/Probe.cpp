@@ -6,7 +6,11 @@
 //                                  visible|hidden x y width height topmost|normal [text]
 //   probe control <panel> <id>     x y width height enabled checked text
 //   probe menu                     x y width height of the open pop-up menu
+//   probe popup                    x y width height of the visible popup without controls (the digit picker, the
+//                                  history drop-down or the selector's list)
 //   probe focus                    id of the control with the keyboard focus in the foreground window
+//   probe serve                    answers the questions above, one a line on standard input, each followed by a
+//                                  line "end" and its exit code, so that a check asks one process all it asks
 #include <windows.h>
 
 #include <fcntl.h>
@@ -16,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "res/resource.h"
 
@@ -120,6 +125,27 @@ int Menu()
     return 0;
 }
 
+// The program's custom-drawn popups are dialogs without a control of their own.
+int Popup()
+{
+    HWND found = nullptr;
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM lParam) {
+            wchar_t className[16] = {};
+            ::GetClassNameW(hWnd, className, 16);
+            const bool popup = ::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_POPUP;
+            if (std::wcscmp(className, L"#32770") == 0 && popup && ::IsWindowVisible(hWnd) &&
+                !::GetWindow(hWnd, GW_CHILD))
+                *reinterpret_cast<HWND*>(lParam) = hWnd;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    if (!found) return 1;
+    PrintRect(found);
+    std::printf("\n");
+    return 0;
+}
+
 int Focus()
 {
     GUITHREADINFO info{};
@@ -129,16 +155,38 @@ int Focus()
     return 0;
 }
 
+int Answer(int argc, char** argv)
+{
+    if (argc == 3 && !std::strcmp(argv[1], "panel")) return Panel(argv[2]);
+    if (argc == 4 && !std::strcmp(argv[1], "control")) return Control(argv[2], std::atoi(argv[3]));
+    if (argc == 2 && !std::strcmp(argv[1], "menu")) return Menu();
+    if (argc == 2 && !std::strcmp(argv[1], "popup")) return Popup();
+    if (argc == 2 && !std::strcmp(argv[1], "focus")) return Focus();
+    std::fprintf(stderr, "usage: probe panel NAME | control PANEL ID | menu | popup | focus | serve\n");
+    return 2;
+}
+
+// Answers the questions on standard input, one a line, until it ends: each answer, then "end" and its exit code.
+int Serve()
+{
+    char line[256];
+    while (std::fgets(line, sizeof line, stdin)) {
+        static char program[] = "probe";
+        std::vector<char*> words{program};
+        for (char* word = std::strtok(line, " \r\n"); word; word = std::strtok(nullptr, " \r\n")) words.push_back(word);
+        const int status = Answer(static_cast<int>(words.size()), words.data());
+        std::printf("end %d\n", status);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     // Lines end with a bare line feed, as the shell expects.
     _setmode(_fileno(stdout), _O_BINARY);
-    if (argc == 3 && !std::strcmp(argv[1], "panel")) return Panel(argv[2]);
-    if (argc == 4 && !std::strcmp(argv[1], "control")) return Control(argv[2], std::atoi(argv[3]));
-    if (argc == 2 && !std::strcmp(argv[1], "menu")) return Menu();
-    if (argc == 2 && !std::strcmp(argv[1], "focus")) return Focus();
-    std::fprintf(stderr, "usage: probe panel NAME | probe control PANEL ID | probe menu | probe focus\n");
-    return 2;
+    if (argc == 2 && !std::strcmp(argv[1], "serve")) return Serve();
+    return Answer(argc, argv);
 }

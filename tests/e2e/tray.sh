@@ -21,8 +21,32 @@ esac
 # shellcheck source=tests/lib.sh
 source "$(dirname "$0")/../lib.sh"
 failure_shot=$out/failure.png
-probe() { wine "$probe_exe" "$@" 2>/dev/null; }
+# One probe process answers every question, through two pipes: a Wine process for each would take a third of a second.
+pipes=$(mktemp -d)
+trap 'rm -rf "$pipes"' EXIT
+mkfifo "$pipes/questions" "$pipes/answers"
+probe() {
+  local line
+  echo "$*" >&7
+  while IFS= read -r -t 10 line <&8; do
+    case "$line" in
+      "end "*) return "${line#end }" ;;
+      *) printf '%s\n' "$line" ;;
+    esac
+  done
+  fail "the probe did not answer: $*"
+}
 shot() { import -window root "$out/$1.png"; }
+# A screenshot once the screen has settled: two in a row alike, which a window still painting would not give.
+settled_shot() {
+  local previous="" current
+  for _ in $(seq 10); do
+    current=$(import -window root -depth 8 rgb:- 2>/dev/null | md5sum)
+    [ "$current" = "$previous" ] && break
+    previous=$current
+  done
+  shot "$1"
+}
 text() { listed_text "$list" "$@"; }
 
 # Every program of the prefix runs in one Wine desktop named "shell", which has a taskbar.
@@ -34,6 +58,8 @@ step "start Hourglade.exe"
 wine "$exe" &
 program=$!
 find_wine_desktop || fail "no Wine desktop"
+wine "$probe_exe" serve <"$pipes/questions" >"$pipes/answers" 2>/dev/null &
+exec 7>"$pipes/questions" 8<"$pipes/answers"
 icon_x=$((X + WIDTH - 10))
 icon_y=$((Y + HEIGHT - 10))
 
@@ -46,10 +72,27 @@ icon_pixels() {
 red_pixels_in_icon() { icon_pixels | awk '$1 > 150 && $2 < 90 && $3 < 90 { n++ } END { print n + 0 }'; }
 # The icon's grey square (the taskbar around it is white).
 icon_present() { icon_pixels | awk '$1 < 160 && $1 == $2 && $2 == $3 { n++ } END { exit !(n > 100) }'; }
+icon_gone() { ! icon_present; }
+menu_closed() { ! probe menu; }
+panel_visible() { probe panel "$1" | grep -q ^visible; }
+panel_hidden() { ! panel_visible "$1"; }
+control_text() { probe control "$1" "$2" | cut -d' ' -f7-; }
+control_says() { [ "$(control_text "$1" "$2")" = "$3" ]; }
+# The main panel's status line $1 says $2: the checks see the English or the Japanese text of the list.
+status_says() { control_text main "$1" | grep -qF "$2"; }
+checked() { [ "$(probe control "$1" "$2" | cut -d' ' -f6)" = 1 ]; }
+# Whether the open menu highlights its item at the screen's y $1, the one under the pointer: most of the row across
+# the menu is the highlight's blue.
+highlighted_at() {
+  local x w
+  read -r x _ w _ < <(probe menu) || return 1
+  import -window root -crop "${w}x1+${x}+$1" -depth 8 txt:- 2>/dev/null |
+    awk -F'[(),]' -v width="$w" 'NR > 1 && $5 > 200 && $3 < 120 { n++ } END { exit !(n > width / 2) }'
+}
 # A click on an empty part of the desktop closes an open menu.
 close_menu() {
   xdotool mousemove $((X + 600)) $((Y + 400)) click 1
-  wait_for 30 bash -c "! wine '$probe_exe' menu"
+  wait_for 30 menu_closed
 }
 wait_for 200 icon_present || fail "the icon did not appear in the notification area"
 wait_for 100 probe panel main || fail "the main panel does not exist"
@@ -62,8 +105,8 @@ xdotool mousemove "$icon_x" "$icon_y" click 1
 wait_for 50 probe menu || fail "no menu after a left press"
 read -r _ _ _ main_menu_height < <(probe menu)
 xdotool mousemove_relative -- -30 -40
-sleep 0.3
-shot main-menu
+wait_for 30 highlighted_at $((icon_y - 40)) || fail "the item under the pointer is not highlighted in the main menu"
+settled_shot main-menu
 close_menu || fail "a click elsewhere did not close the main menu"
 
 step "right press: the quick-set menu"
@@ -72,18 +115,17 @@ wait_for 50 probe menu || fail "no menu after a right press"
 read -r _ _ _ quick_menu_height < <(probe menu)
 [ "$quick_menu_height" -lt "$main_menu_height" ] || fail "the right press opened the main menu"
 xdotool mousemove_relative -- -30 -40
-sleep 0.3
-shot quick-menu
+wait_for 30 highlighted_at $((icon_y - 40)) || fail "the item under the pointer is not highlighted in the quick-set menu"
+settled_shot quick-menu
 close_menu || fail "a click elsewhere did not close the quick-set menu"
 
 step "double click: the main panel"
 # The first press opens the main menu as ever; a quick second one still reaches the icon as a double click.
 xdotool mousemove "$icon_x" "$icon_y" click --repeat 2 --delay 1 1
-wait_for 50 bash -c "wine '$probe_exe' panel main | grep -q ^visible" || fail "the main panel was not shown"
+wait_for 50 panel_visible main || fail "the main panel was not shown"
 if probe menu >/dev/null; then close_menu; fi
 [ "$(probe control main "$((1046))" | cut -d' ' -f7-)" = "$(text StatusNotSet)" ] || fail "the alarm's status line"
-sleep 0.3
-shot main-panel
+settled_shot main-panel
 
 # Opens the main menu at the icon and clicks its item number $1: 1 main panel, 2 alarm, 3 timer, 4 counter,
 # 5 power-off, 6 exit. Separators follow items 1 and 5; the rows share the menu's height
@@ -98,7 +140,7 @@ choose_from_main_menu() {
   [ "$1" -gt 1 ] && item_y=$((item_y + 9))
   [ "$1" -gt 5 ] && item_y=$((item_y + 9))
   xdotool mousemove $((x + w / 2)) "$item_y"
-  sleep 0.2
+  wait_for 30 highlighted_at "$item_y" || fail "item $1 of the main menu is not highlighted"
   xdotool click 1
 }
 # The centre of a control: "probe control" prints x y width height first.
@@ -113,28 +155,24 @@ click_control() {
   # shellcheck disable=SC2086
   xdotool mousemove $centre click 1
 }
-control_text() { probe control "$1" "$2" | cut -d' ' -f7-; }
 # Picks digit $3 for digit button $2 of panel $1 with the digit picker that opens below the button: the pointer
 # moves onto the digit's cell (18 pixels at 96 dpi; 0 spans the top row) and presses there.
 pick_digit() {
   local panel=$1 id=$2 digit=$3 x y w h cell_x cell_y
   read -r x y w h _ < <(probe control "$panel" "$id")
   click_control "$panel" "$id"
-  sleep 0.4
+  wait_for 30 probe popup || fail "no digit picker below button $id of the $panel panel"
   if [ "$digit" -eq 0 ]; then
     cell_x=$((x + 28)) cell_y=$((y + h + 10))
   else
     cell_x=$((x + 1 + (digit - 1) % 3 * 18 + 9)) cell_y=$((y + h + 1 + ((digit - 1) / 3 + 1) * 18 + 9))
   fi
   xdotool mousemove "$cell_x" "$cell_y"
-  sleep 0.2
-  [ -n "${4:-}" ] && shot "$4"
+  [ -n "${4:-}" ] && settled_shot "$4"
   xdotool click 1
-  wait_for 30 bash -c "[ \"\$(wine '$probe_exe' control $panel $id | cut -d' ' -f7-)\" = $digit ]" ||
+  wait_for 30 control_says "$panel" "$id" "$digit" ||
     fail "the picker did not put $digit on button $id of the $panel panel"
 }
-panel_visible() { probe panel "$1" | grep -q ^visible; }
-
 step "timer: open its panel from the menu, pick 00:03 with the digit picker, Set"
 choose_from_main_menu 3
 wait_for 50 panel_visible timer || fail "the timer panel was not shown"
@@ -143,8 +181,7 @@ pick_digit timer 1034 0
 pick_digit timer 1035 0
 pick_digit timer 1036 3 digit-picker
 click_control timer 1037
-wait_for 20 bash -c "wine '$probe_exe' control main 1047 | grep -qF '$(text StatusSet)'" ||
-  fail "the timer's status line does not say it is set"
+wait_for 20 status_says 1047 "$(text StatusSet)" || fail "the timer's status line does not say it is set"
 [ "$(red_pixels_in_icon)" -gt 0 ] || fail "the icon is not active while the timer runs"
 shot timer-running
 wait_for 100 panel_visible notice || fail "no notice when the timer ran out"
@@ -152,16 +189,18 @@ wait_for 100 panel_visible notice || fail "no notice when the timer ran out"
 [ "$(red_pixels_in_icon)" -eq 0 ] || fail "the icon is still active after the timer ran out"
 shot timer-notice
 xdotool key Escape
-wait_for 30 bash -c "! wine '$probe_exe' panel notice | grep -q ^visible" || fail "Esc did not close the notice"
+wait_for 30 panel_hidden notice || fail "Esc did not close the notice"
 
 step "timer by keyboard alone after the menu: Tab to the first digit, type 0 0 0 3, Space on Set"
 choose_from_main_menu 3
 wait_for 50 panel_visible timer || fail "the timer panel was not shown"
 focused() { [ "$(probe focus)" = "$1" ]; }
+focus_moved_from() { [ "$(probe focus || true)" != "$1" ]; }
 for _ in $(seq 8); do
   focused 1033 && break
+  before=$(probe focus || true)
   xdotool key Tab
-  sleep 0.2
+  wait_for 20 focus_moved_from "$before" || fail "Tab did not move the focus"
 done
 focused 1033 || fail "Tab did not reach the first digit"
 # Each typed digit moves the focus on, after the fourth to Set.
@@ -174,12 +213,11 @@ done
   fail "the typed digits are not 0003"
 shot timer-typed
 xdotool key space
-wait_for 20 bash -c "wine '$probe_exe' control main 1047 | grep -qF '$(text StatusSet)'" ||
-  fail "Space on Set did not set the timer"
+wait_for 20 status_says 1047 "$(text StatusSet)" || fail "Space on Set did not set the timer"
 wait_for 100 panel_visible notice || fail "no notice when the typed timer ran out"
 [ "$(probe panel notice | cut -d' ' -f7-)" = "$(text TimerNotice 00 03)" ] || fail "the typed timer's notice text"
 xdotool key Escape
-wait_for 30 bash -c "! wine '$probe_exe' panel notice | grep -q ^visible" || fail "Esc did not close the notice"
+wait_for 30 panel_hidden notice || fail "Esc did not close the notice"
 
 step "alarm: open its panel, pick a time two hours ahead, Set"
 choose_from_main_menu 2
@@ -190,8 +228,7 @@ pick_digit alarm 1034 $((hour % 10))
 pick_digit alarm 1035 3
 pick_digit alarm 1036 0
 click_control alarm 1037
-wait_for 20 bash -c "wine '$probe_exe' control main 1046 | grep -qF '$(text StatusSet)'" ||
-  fail "the alarm's status line does not say it is set"
+wait_for 20 status_says 1046 "$(text StatusSet)" || fail "the alarm's status line does not say it is set"
 hours_left="$(control_text alarm 1038)$(control_text alarm 1039)"
 case "$hours_left" in 01 | 02) ;; *) fail "the alarm shows $hours_left hours left" ;; esac
 [ "$(red_pixels_in_icon)" -gt 0 ] || fail "the icon is not active while the alarm is set"
@@ -204,22 +241,21 @@ shot counter-panel
 choose_from_main_menu 5
 wait_for 50 panel_visible shutdown || fail "the power-off panel was not shown"
 click_control shutdown 1052
-sleep 0.4
-shot shutdown-panel
+wait_for 30 probe popup || fail "the selector did not open its list"
+settled_shot shutdown-panel
 xdotool key Escape
 
 step "exit with the removal box ticked"
 choose_from_main_menu 6
 wait_for 50 panel_visible exit || fail "no exit confirmation"
 click_control exit 1047
-sleep 0.2
-shot exit
+wait_for 20 checked exit 1047 || fail "the box was not ticked"
+settled_shot exit
 click_control exit 1
 status=0
 wait "$program" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with exit code $status"
-sleep 0.5
-if icon_present; then fail "the icon is still in the notification area"; fi
+wait_for 30 icon_gone || fail "the icon is still in the notification area"
 shot end
 wineserver -k
 echo "end-to-end checks passed; screenshots in $out"

@@ -24,7 +24,7 @@ cd "$root"
 define() { sed -n "s/^#define $1 \(.*\)/\1/p" "$2"; }
 version="$(define HG_VERSION_MAJOR res/version.h).$(define HG_VERSION_MINOR res/version.h).$(define HG_VERSION_PATCH res/version.h)"
 company=$(define HG_COMPANY_NAME res/legal.h | tr -d '"')
-website=$(grep -o 'http://[^"]*' mainpanel/MainDlg.cpp)
+website=$(define HG_WEBSITE res/legal.h | tr -d '"')
 zip=$dist/Hourglade-$version-x64.zip
 msi=$dist/Hourglade-$version-x64.msi
 
@@ -193,8 +193,8 @@ timeout 60 wine "$(winepath -w "$installed")" || status=$?
 [ "$status" -eq 0 ] || fail "the second start ended with $status"
 wait_for 50 bash -c "wine '$probe_exe' panel main | grep -q ^visible" || fail "the main panel was not shown"
 [ "$(copies 'Programs.Hourglade.Hourglade\.exe')" -eq 1 ] || fail "$(copies 'Hourglade\.exe') copies run"
-sleep 0.5
-icon_in_slot 0 && ! icon_in_slot 1 || fail "not exactly one icon after the second start"
+one_icon() { icon_in_slot 0 && ! icon_in_slot 1; }
+wait_for 20 one_icon || fail "not exactly one icon after the second start"
 import -window root "$out/package-second-start.png"
 cp "$installed" "$scratch/Renamed.exe"
 wine "$scratch/Renamed.exe" >/dev/null 2>&1 &
