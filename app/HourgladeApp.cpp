@@ -1,5 +1,8 @@
 #include "app/HourgladeApp.h"
 
+// GDI+ needs the OLE types that a lean <windows.h> leaves out.
+#include <objidl.h>
+// (after objidl.h)
 #include <gdiplus.h>
 
 #include "app/History.h"
@@ -99,12 +102,12 @@ bool CHourgladeApp::CreatePanels()
 
 void CHourgladeApp::LoadStoredValues()
 {
-    SplitHistory(GetProfileString(kSettingsSection, kAlarmHistoryValue, L""), m_pAlarmDlg->m_history);
+    SplitHistory(GetProfileString(kSettingsSection, kAlarmHistoryValue, {}), m_pAlarmDlg->m_history);
     const int alarmState = GetProfileInt(kSettingsSection, kAlarmStateValue, state::kIdle);
     const std::wstring alarmTarget = GetProfileString(kSettingsSection, kAlarmTargetValue, kDefaultAlarmTarget);
     m_pAlarmDlg->RestoreAlarm(alarmState, alarmTarget);
-    SplitHistory(GetProfileString(kSettingsSection, kTimerHistoryValue, L""), m_pTimerDlg->m_history);
-    SplitHistory(GetProfileString(kSettingsSection, kShutdownHistoryValue, L""), m_pShutdownDlg->m_history);
+    SplitHistory(GetProfileString(kSettingsSection, kTimerHistoryValue, {}), m_pTimerDlg->m_history);
+    SplitHistory(GetProfileString(kSettingsSection, kShutdownHistoryValue, {}), m_pShutdownDlg->m_history);
 }
 
 std::int32_t CHourgladeApp::ClockState(Clock clock) const

@@ -3,7 +3,7 @@
 enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR} -I${CMAKE_SOURCE_DIR}/res")
 
-add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
 # One commit gives the same program byte for byte, wherever and whenever it is built: no link time in the PE
 # header, and source paths (of __FILE__ and debug information) relative to the checkout rather than absolute.
@@ -44,6 +44,7 @@ add_library(hourglade_ui OBJECT
   panels/TimerDlg.cpp
 )
 target_link_libraries(hourglade_ui PUBLIC hourglade_core gdiplus shell32 winmm powrprof advapi32 comctl32 gdi32 user32)
+target_precompile_headers(hourglade_ui PRIVATE <windows.h> <string> <vector> <optional> <array>)
 
 # Dialog templates, menu, icons, version record and manifest, linked into every program that shows the windows.
 add_library(hourglade_res OBJECT res/Hourglade.rc)
@@ -58,6 +59,7 @@ add_library(hourglade_system STATIC
   panels/SecondTicks.cpp
 )
 target_link_libraries(hourglade_system PUBLIC winmm powrprof advapi32 user32)
+target_precompile_headers(hourglade_system REUSE_FROM hourglade_ui)
 
 add_executable(Hourglade WIN32 framework/WinMain.cpp $<TARGET_OBJECTS:hourglade_res>)
 target_link_libraries(Hourglade PRIVATE hourglade_ui hourglade_system)

@@ -1,5 +1,8 @@
 #include "controls/NumDlg.h"
 
+// GDI+ needs the OLE types that a lean <windows.h> leaves out.
+#include <objidl.h>
+// (after objidl.h)
 #include <gdiplus.h>
 
 #include <optional>

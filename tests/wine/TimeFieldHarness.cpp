@@ -48,6 +48,17 @@ template <class Better> Rgb ExtremePixel(HWND window, const Rect& area, Better b
     return extreme;
 }
 
+// The keys released so far on this thread, in whichever loop took them from the queue.
+int g_keysUp = 0;
+
+LRESULT CALLBACK CountKeysUp(int code, WPARAM removal, LPARAM lParam)
+{
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && removal == PM_REMOVE && (msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP))
+        ++g_keysUp;
+    return ::CallNextHookEx(nullptr, code, removal, lParam);
+}
+
 }  // namespace
 
 TimeFieldDlg& PanelObject(Panel panel)
@@ -98,6 +109,9 @@ void FocusControl(HWND panel, int id)
 
 void PressKeys(std::initializer_list<WORD> keys)
 {
+    static const HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, &CountKeysUp, nullptr, ::GetCurrentThreadId());
+    // Also when a popup that the first keys open runs keys of its own meanwhile: the X server keeps their order.
+    const int released = g_keysUp + static_cast<int>(keys.size());
     std::vector<INPUT> strokes;
     for (const WORD key : keys) {
         for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
@@ -109,6 +123,8 @@ void PressKeys(std::initializer_list<WORD> keys)
         }
     }
     ::SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
+    const ULONGLONG deadline = ::GetTickCount64() + 5000;
+    while (hook && g_keysUp < released && ::GetTickCount64() < deadline) PumpMessagesFor(10);
 }
 
 BeepCounter::BeepCounter() : m_patch("user32.dll", "MessageBeep", reinterpret_cast<void*>(&CountBeep))

@@ -32,8 +32,8 @@ void PostKey(HWND window, UINT key);
 
 // Gives a control of a panel the keyboard focus, with the panel as the foreground window.
 void FocusControl(HWND panel, int id);
-// Real key presses: each key down and up through SendInput, to the window that has the keyboard focus. They
-// arrive through the message loop, so the caller pumps messages or returns to a popup's loop.
+// Real key presses: each key down and up through SendInput, to the window that has the keyboard focus. They come
+// through the X server, at a time of its own; this handles messages, in whatever loop runs, until the last key is up.
 void PressKeys(std::initializer_list<WORD> keys);
 
 // Counts the program's beeps while it lives, and keeps them silent.
