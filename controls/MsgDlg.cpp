@@ -12,22 +12,23 @@ void MsgDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_NOTICE_TEXT, m_stText);
 }
 
+// The notice shows at once, in its place and above every window, in one move: each move of a window costs the
+// window system a round of its own.
 BOOL MsgDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_stText.SetWindowText(m_strText);
-    CentreOnWorkArea();
-    SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    const POINT place = CentreOfWorkArea();
+    SetWindowPos(HWND_TOPMOST, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     ::MessageBeep(MB_ICONASTERISK);
     return TRUE;
 }
 
-void MsgDlg::CentreOnWorkArea()
+POINT MsgDlg::CentreOfWorkArea() const
 {
     RECT workArea{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     const RECT window = GetWindowRect();
-    const int left = workArea.left + (workArea.right - workArea.left - (window.right - window.left)) / 2;
-    const int top = workArea.top + (workArea.bottom - workArea.top - (window.bottom - window.top)) / 2;
-    SetWindowPos(nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return {workArea.left + (workArea.right - workArea.left - (window.right - window.left)) / 2,
+            workArea.top + (workArea.bottom - workArea.top - (window.bottom - window.top)) / 2};
 }

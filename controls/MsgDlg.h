@@ -26,6 +26,7 @@ protected:
     void OnCancel() override { EndDialog(kClosed); }
 
 private:
-    // Without an owner the window system would put the notice at the screen's top-left corner.
-    void CentreOnWorkArea();
+    // Without an owner the window system would put the notice at the screen's top-left corner: the top-left corner
+    // that puts it in the middle of the work area instead.
+    POINT CentreOfWorkArea() const;
 };

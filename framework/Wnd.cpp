@@ -129,6 +129,11 @@ std::wstring CWnd::GetWindowText() const
     return std::wstring(buffer.data(), static_cast<size_t>(length));
 }
 
+void CWnd::SetWindowText(const std::wstring& text) const
+{
+    if (GetWindowText() != text) ::SetWindowTextW(m_hWnd, text.c_str());
+}
+
 RECT CWnd::GetWindowRect() const
 {
     RECT rect{};

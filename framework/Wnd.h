@@ -46,7 +46,8 @@ public:
     {
         return ::MoveWindow(m_hWnd, x, y, width, height, repaint);
     }
-    void SetWindowText(const std::wstring& text) const { ::SetWindowTextW(m_hWnd, text.c_str()); }
+    // Only when the text changes: the window neither repaints nor tells anyone of a change that is none.
+    void SetWindowText(const std::wstring& text) const;
     std::wstring GetWindowText() const;
     RECT GetWindowRect() const;
     RECT GetClientRect() const;
