@@ -34,9 +34,11 @@ std::optional<std::wstring> CounterDlg::TipLine() const
     return CountingTipLine(State(), TextId::TipCounter, m_nCount, theApp.Texts());
 }
 
-bool CounterDlg::CountOneSecond()
+// The count shown never reaches 100 minutes, however late the tick that finds it there.
+bool CounterDlg::ShowCount(std::int32_t counted)
 {
-    ++m_nCount;
+    if (counted >= kOverflowCount) return true;
+    m_nCount = counted;
     ShowDigits(CountDigits(m_nCount));
-    return m_nCount == kOverflowCount;
+    return false;
 }

@@ -17,5 +17,5 @@ public:
 
 protected:
     void OnSet() override;
-    bool CountOneSecond() override;
+    bool ShowCount(std::int32_t counted) override;
 };

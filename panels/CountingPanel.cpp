@@ -1,7 +1,9 @@
 #include "panels/CountingPanel.h"
 
+#include "app/Now.h"
 #include "controls/MsgDlg.h"
 #include "panels/SecondTicks.h"
+#include "panels/SteadyCount.h"
 #include "panels/TimeFieldDlg.h"
 #include "res/resource.h"
 
@@ -26,8 +28,10 @@ template <class Base> void CountingPanel<Base>::DoDataExchange(CDataExchange* pD
     DDX_Control(pDX, IDC_STOP, m_btnStop);
 }
 
+// The count goes on from the steady time at which its ticks start.
 template <class Base> bool CountingPanel<Base>::StartTicks()
 {
+    m_tStarted = SteadyTime();
     m_uTimerID = StartSecondTicks(this->m_hWnd);
     return m_uTimerID != 0;
 }
@@ -39,6 +43,7 @@ template <class Base> void CountingPanel<Base>::StopTicks()
 
 template <class Base> bool CountingPanel<Base>::StartCounting()
 {
+    m_nCountedBefore = m_nCounted = 0;
     if (!StartTicks()) {
         Reset();
         ::MessageBeep(MB_OK);
@@ -50,11 +55,13 @@ template <class Base> bool CountingPanel<Base>::StartCounting()
     return true;
 }
 
-// A pause keeps the count; a resume that finds no ticks keeps the pause, so that the count is not lost.
+// A pause keeps the count shown, without the part of a second under way; a resume that finds no ticks keeps the
+// pause, so that the count is not lost.
 template <class Base> void CountingPanel<Base>::OnStop()
 {
     if (m_btnStop.GetCheck() == BST_CHECKED) {
         if (this->State() == state::kRunning) StopTicks();
+        m_nCountedBefore = m_nCounted;
         this->SetState(state::kPaused);
     } else if (StartTicks()) {
         this->SetState(state::kRunning);
@@ -64,11 +71,16 @@ template <class Base> void CountingPanel<Base>::OnStop()
     }
 }
 
-// A tick already on its way when the panel paused, cleared, reset or replaced its ticks changes nothing.
+// A tick only says when to look at the steady time: a late one may find several seconds counted, one that finds none
+// more changes nothing. A tick already on its way when the panel paused, cleared, reset or replaced its ticks
+// changes nothing either.
 template <class Base> LRESULT CountingPanel<Base>::OnSecondTick(WPARAM ticksId, LPARAM)
 {
     if (ticksId != m_uTimerID || this->State() != state::kRunning) return 0;
-    if (CountOneSecond())
+    const std::int32_t counted = CountedSeconds(m_nCountedBefore, m_tStarted, SteadyTime());
+    if (counted == m_nCounted) return 0;
+    m_nCounted = counted;
+    if (ShowCount(counted))
         RunOut();
     else
         theApp.ClockTicked();

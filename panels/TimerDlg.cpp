@@ -1,5 +1,7 @@
 #include "panels/TimerDlg.h"
 
+#include <algorithm>
+
 #include "app/Settings.h"
 #include "panels/ClockTexts.h"
 #include "res/resource.h"
@@ -33,7 +35,7 @@ void TimerDlg::Start()
         return;
     }
     m_strMessage = setting.notice;
-    m_nRemain = setting.seconds;
+    m_nRemain = m_nSetSeconds = setting.seconds;
     ShowDigits(digits);
     if (StartCounting()) AddToHistory(setting.historyEntry);
 }
@@ -49,9 +51,10 @@ std::optional<std::wstring> TimerDlg::TipLine() const
     return CountingTipLine(State(), TextId::TipTimer, m_nRemain, theApp.Texts());
 }
 
-bool TimerDlg::CountOneSecond()
+// The time left never goes below 00:00, however late the tick that finds it up.
+bool TimerDlg::ShowCount(std::int32_t counted)
 {
-    --m_nRemain;
+    m_nRemain = std::max(m_nSetSeconds - counted, 0);
     ShowDigits(CountDigits(m_nRemain));
     return m_nRemain == 0;
 }

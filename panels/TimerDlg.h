@@ -19,9 +19,12 @@ public:
 
 protected:
     void OnSet() override;
-    bool CountOneSecond() override;
+    bool ShowCount(std::int32_t counted) override;
 
 private:
     void Start();
     void RefuseNoTime();
+
+    // The time set, in seconds.
+    std::int32_t m_nSetSeconds = 0;
 };

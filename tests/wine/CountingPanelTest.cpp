@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "tests/TextList.h"
 #include "tests/wine/FakeSecondTicks.h"
+#include "tests/wine/FakeTime.h"
 #include "tests/wine/PanelDriver.h"
 #include "tests/wine/TimeFieldHarness.h"
 
@@ -191,6 +192,37 @@ TEST_P(CountingPanels, ResetReturnsEveryStateToIdle)
     }
 }
 
+// The count follows the steady time, whether the ticks come late or early, and a pause drops the part of a second
+// under way.
+TEST_P(CountingPanels, CountTheSecondsOfTheSteadyTimeAndNotTheTicks)
+{
+    enum class Step { Tick, Stop, Wait };
+    const struct {
+        Step step;
+        std::uint64_t milliseconds;
+        int counted;
+        const char* what;
+    } steps[] = {
+        {Step::Tick, 3000, 3, "a tick three seconds late"},
+        {Step::Tick, 899, 3, "899 ms after: not yet a second"},
+        {Step::Tick, 1, 4, "900 ms after: a tick 100 ms early counts"},
+        {Step::Tick, 700, 4, "0.7 s into the next second"},
+        {Step::Stop, 0, 4, "paused at the count shown"},
+        {Step::Wait, 5000, 4, "five seconds paused"},
+        {Step::Stop, 0, 4, "resumed"},
+        {Step::Tick, 899, 4, "the part of a second before the pause is gone"},
+        {Step::Tick, 1, 5, "a full second after the resume"},
+    };
+    Start();
+    const int start = GetParam().count();
+    for (const auto& s : steps) {
+        if (s.step == Step::Tick) fake_ticks::TickAfter(Panel(), s.milliseconds);
+        if (s.step == Step::Stop) Click(Panel(), IDC_STOP);
+        if (s.step == Step::Wait) fake_time::AdvanceSteady(s.milliseconds);
+        EXPECT_EQ(GetParam().count(), GetParam().entersTime ? start - s.counted : start + s.counted) << s.what;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(TimerAndCounter, CountingPanels, ::testing::Values(kTimer, kCounter),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -214,8 +246,9 @@ TEST_F(Notices, TheCounterGoesOnWhileTheTimersNoticeIsOpenAndTheOtherWayRound)
     Click(Timer(), IDC_SET);
     Watcher().Then([](HWND notice) {
         ExpectAllPanelsEnabled();
+        // The second of the timer's last tick has passed for the counter too.
         fake_ticks::Ticks(Counter(), 3);
-        EXPECT_EQ(Remaining(Counter()), (Digits4{L"0", L"0", L"0", L"3"}));
+        EXPECT_EQ(Remaining(Counter()), (Digits4{L"0", L"0", L"0", L"4"}));
         // The idle timer can be set again meanwhile.
         SetDigits(Timer(), {L"0", L"0", L"0", L"2"});
         Click(Timer(), IDC_SET);
@@ -225,7 +258,11 @@ TEST_F(Notices, TheCounterGoesOnWhileTheTimersNoticeIsOpenAndTheOtherWayRound)
     fake_ticks::Tick(Timer());
     ASSERT_EQ(Watcher().SeenCount(), 1);
 
-    theApp.m_pCounterDlg->m_nCount = 5999;
+    // The counter a second short of 100 minutes, and the timer set anew to 3 seconds.
+    Click(Timer(), IDC_SET);
+    fake_time::AdvanceSteady(5995 * 1000);
+    SetDigits(Timer(), {L"0", L"0", L"0", L"3"});
+    Click(Timer(), IDC_SET);
     Watcher().Then([](HWND notice) {
         EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), Japanese(TextId::CounterOverflow));
         ExpectAllPanelsEnabled();
@@ -236,6 +273,34 @@ TEST_F(Notices, TheCounterGoesOnWhileTheTimersNoticeIsOpenAndTheOtherWayRound)
     fake_ticks::Tick(Counter());
     EXPECT_EQ(Watcher().SeenCount(), 2);
     EXPECT_EQ(Watcher().PendingCount(), 0u);
+}
+
+// No tick comes while the computer sleeps: the first one after finds the end passed, and the notice comes once.
+TEST_F(Notices, TheFirstTickAfterASleepPastTheEndRunsOutOnce)
+{
+    const struct {
+        HWND (*panel)();
+        Digits4 set;
+        std::uint64_t sleep;
+        std::wstring notice;
+    } cases[] = {
+        {Timer, {L"0", L"5", L"0", L"0"}, 10 * 60000, L"タイマー：　05 分 00 秒 経過しました。"},
+        {Counter, {}, 101 * 60000, Japanese(TextId::CounterOverflow)},
+    };
+    int seen = 0;
+    for (const auto& c : cases) {
+        if (c.panel == Timer) SetDigits(Timer(), c.set);
+        Click(c.panel(), IDC_SET);
+        Watcher().Then([&c](HWND notice) {
+            EXPECT_EQ(ControlText(notice, IDC_NOTICE_TEXT), c.notice);
+            EXPECT_EQ(Remaining(c.panel()), (Digits4{L"0", L"0", L"0", L"0"}));
+            EndPopup(notice, 0);
+        });
+        fake_ticks::TickAfter(c.panel(), c.sleep);
+        fake_ticks::Tick(c.panel());
+        EXPECT_EQ(Watcher().SeenCount(), ++seen) << c.notice;
+        EXPECT_EQ(fake_ticks::Running(c.panel()), 0u);
+    }
 }
 
 }  // namespace

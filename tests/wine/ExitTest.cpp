@@ -32,10 +32,11 @@ protected:
     // The timer counting down from 05:00 and the counter counting up, both shown, and the main panel shown.
     void StartTimerAndCounter()
     {
+        // The counter starts after the timer's seconds, so that it counts only its own.
         ::SendMessageW(Main(), WM_COMMAND, ID_QUICK_TIMER5, 0);
+        fake_ticks::Ticks(Timer(), 3);
         ::SendMessageW(Main(), WM_COMMAND, ID_QUICK_COUNTER, 0);
         ::SendMessageW(Main(), WM_COMMAND, ID_MENU_MAINPANEL, 0);
-        fake_ticks::Ticks(Timer(), 3);
         fake_ticks::Ticks(Counter(), 3);
         ASSERT_EQ(theApp.m_nTimerState, 1);
         ASSERT_EQ(theApp.m_nCounterState, 1);

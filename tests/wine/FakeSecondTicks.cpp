@@ -3,6 +3,7 @@
 #include <map>
 
 #include "panels/SecondTicks.h"
+#include "tests/wine/FakeTime.h"
 
 namespace {
 struct WindowTicks {
@@ -58,7 +59,15 @@ void FailStarts(int count)
 
 void Tick(HWND target)
 {
-    if (const UINT id = Running(target)) ::SendMessageW(target, WM_SECOND_TICK, id, 0);
+    TickAfter(target, 1000);
+}
+
+void TickAfter(HWND target, std::uint64_t milliseconds)
+{
+    const UINT id = Running(target);
+    if (!id) return;
+    fake_time::AdvanceSteady(milliseconds);
+    ::SendMessageW(target, WM_SECOND_TICK, id, 0);
 }
 
 void Ticks(HWND target, int count)
