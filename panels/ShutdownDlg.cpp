@@ -4,6 +4,7 @@
 #include "app/Now.h"
 #include "app/Settings.h"
 #include "controls/MsgDlg.h"
+#include "framework/Report.h"
 #include "panels/PowerActions.h"
 #include "panels/TimeOfDay.h"
 #include "res/resource.h"
@@ -73,11 +74,27 @@ bool ShutdownDlg::Warn()
     return warning.DoModal() == MsgDlg::kClosed;
 }
 
+// The mode may have been changed, while the power-off ran, to one the computer lacks; the user hears of every way
+// in which the action could not be carried out.
 void ShutdownDlg::PowerOff()
 {
     ReturnToIdle();
     const int mode = m_cbMode.GetCurSel();
-    if (IsMode(mode)) CarryOutPowerAction(static_cast<PowerAction>(mode));
+    if (!IsMode(mode)) return;
+    const std::optional<PowerAction> action = PowerActionFor(mode, QueryPowerCapabilities());
+    if (!action)
+        ReportFailure(L"Carrying out a mode that this computer lacks", Failure::Handled, ERROR_NOT_SUPPORTED);
+    else if ((!NeedsShutdownPrivilege(*action) || EnableShutdownPrivilege()) && CarryOutPowerAction(*action, m_hWnd))
+        return;
+    MsgDlg notice(theApp.Text(TextId::ShutdownFailed));
+    notice.DoModal();
+}
+
+bool ShutdownDlg::IsStartRefused()
+{
+    const std::optional<TextId> refusal = RefusalOfMode(m_cbMode.GetCurSel(), QueryPowerCapabilities());
+    if (refusal) Refuse(*refusal, m_cbMode);
+    return refusal.has_value();
 }
 
 std::optional<std::wstring> ShutdownDlg::TipLine() const

@@ -21,6 +21,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    // A mode that the computer lacks.
+    bool IsStartRefused() override;
     void OnClockStarted(const TimeOfDaySetting& setting) override;
     void OnClockTick(std::int64_t secs) override;
 

@@ -37,8 +37,10 @@ void TimeOfDayDlg::OnSet()
 std::optional<TimeOfDaySetting> TimeOfDayDlg::AcceptedSetting()
 {
     TimeOfDaySetting setting = TimeOfDaySettingOf(DigitTexts());
-    if (setting.hour <= kHighestHour) return setting;
-    Refuse(TextId::RefusalHourAbove23, m_btnDigit1);
+    if (setting.hour > kHighestHour)
+        Refuse(TextId::RefusalHourAbove23, m_btnDigit1);
+    else if (!IsStartRefused())
+        return setting;
     m_btnSet.SetCheck(BST_UNCHECKED);
     return std::nullopt;
 }

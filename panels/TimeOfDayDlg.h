@@ -18,6 +18,9 @@ public:
 protected:
     TimeOfDayDlg(UINT templateId, Clock clock, const wchar_t* historyValue);
 
+    // At Set, once the hour is accepted: whether the panel refuses to start for what else it shows, which it then
+    // tells the user.
+    virtual bool IsStartRefused() { return false; }
     // After the clock has started at Set, before the time is recorded in the history.
     virtual void OnClockStarted(const TimeOfDaySetting& setting) = 0;
     // At every tick while the clock runs, with the remaining seconds just shown.
@@ -34,7 +37,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The time of day of the digit buttons, or nullopt after the refusal of an hour above 23.
+    // The time of day of the digit buttons, or nullopt after the refusal of an hour above 23 or of the panel's own.
     std::optional<TimeOfDaySetting> AcceptedSetting();
     void Start(const TimeOfDaySetting& setting);
     // Returns the remaining seconds it shows.

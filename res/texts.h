@@ -31,7 +31,10 @@
     X(WarningSleep, 1021)        \
     X(WarningHibernate, 1022)    \
     X(ShutdownSkipped, 1023)     \
-    X(CouldNotStart, 1024)
+    X(CouldNotStart, 1024)       \
+    X(RefusalNoSleep, 1025)      \
+    X(RefusalNoHibernation, 1026) \
+    X(ShutdownFailed, 1027)
 // clang-format on
 
 // The texts of the code
@@ -65,6 +68,10 @@
 // A power-off whose time passed while the computer slept, or while the time jumped past it, is called off
 #define HG_JA_ShutdownSkipped "電源の遮断：　時刻を過ぎていたので中止。"
 #define HG_JA_CouldNotStart "Hourglade を起動できませんでした。"
+// A mode that this computer lacks is refused at Set, like the other refusals; an action that fails is reported
+#define HG_JA_RefusalNoSleep " この PC はスリープできません。"
+#define HG_JA_RefusalNoHibernation " この PC は休止状態にできません。"
+#define HG_JA_ShutdownFailed "電源の遮断：　実行できませんでした。"
 
 // The texts of the dialog templates and the menu
 #define HG_JA_Menu "メニュー"
@@ -119,6 +126,9 @@
 #define HG_EN_WarningHibernate "Hibernating within 3 minutes."
 #define HG_EN_ShutdownSkipped "Power-off skipped: time had passed."
 #define HG_EN_CouldNotStart "Hourglade could not start."
+#define HG_EN_RefusalNoSleep " This PC cannot sleep."
+#define HG_EN_RefusalNoHibernation " This PC cannot hibernate."
+#define HG_EN_ShutdownFailed "Power-off could not be carried out."
 
 #define HG_EN_Menu "Menu"
 #define HG_EN_QuickSet "Quick set"

@@ -74,6 +74,7 @@ red_pixels_in_icon() { icon_pixels | awk '$1 > 150 && $2 < 90 && $3 < 90 { n++ }
 icon_present() { icon_pixels | awk '$1 < 160 && $1 == $2 && $2 == $3 { n++ } END { exit !(n > 100) }'; }
 icon_gone() { ! icon_present; }
 menu_closed() { ! probe menu; }
+popup_closed() { ! probe popup; }
 panel_visible() { probe panel "$1" | grep -q ^visible; }
 panel_hidden() { ! panel_visible "$1"; }
 control_text() { probe control "$1" "$2" | cut -d' ' -f7-; }
@@ -234,7 +235,7 @@ case "$hours_left" in 01 | 02) ;; *) fail "the alarm shows $hours_left hours lef
 [ "$(red_pixels_in_icon)" -gt 0 ] || fail "the icon is not active while the alarm is set"
 shot alarm-panel
 
-step "counter and power-off panels"
+step "counter and power-off panels; sleep, which Wine's power management lacks, refused at Set"
 choose_from_main_menu 4
 wait_for 50 panel_visible counter || fail "the counter panel was not shown"
 shot counter-panel
@@ -243,7 +244,17 @@ wait_for 50 panel_visible shutdown || fail "the power-off panel was not shown"
 click_control shutdown 1052
 wait_for 30 probe popup || fail "the selector did not open its list"
 settled_shot shutdown-panel
+# The second row, sleep: its middle lies 29 pixels below the list's top at 96 dpi.
+read -r list_x list_y _ < <(probe popup)
+xdotool mousemove $((list_x + 20)) $((list_y + 29)) click 1
+wait_for 30 popup_closed || fail "choosing sleep did not close the list"
+click_control shutdown 1037
+wait_for 30 panel_visible error || fail "Set with sleep chosen was not refused"
+[ "$(probe panel error | cut -d' ' -f7-)" = "$(text RefusalNoSleep)" ] || fail "the refusal of sleep: $(probe panel error)"
+settled_shot sleep-refused
 xdotool key Escape
+wait_for 30 panel_hidden error || fail "Esc did not close the refusal"
+status_says 1049 "$(text StatusNotSet)" || fail "the refused power-off shows as set"
 
 step "exit with the removal box ticked"
 choose_from_main_menu 6

@@ -63,7 +63,8 @@ TEST_P(TextList, EveryTextIsThereWithThePlacesForItsValues)
 // two ideographic spaces.
 TEST_P(TextList, RefusalsAndWarningsKeepTheirLeadingSpaces)
 {
-    for (const TextId id : {TextId::RefusalWhileRunning, TextId::RefusalHourAbove23, TextId::RefusalNoTime})
+    for (const TextId id : {TextId::RefusalWhileRunning, TextId::RefusalHourAbove23, TextId::RefusalNoTime,
+                            TextId::RefusalNoSleep, TextId::RefusalNoHibernation})
         EXPECT_EQ(Listed(GetParam())[id].find(L' '), 0u) << static_cast<unsigned>(id);
     for (const TextId id : {TextId::WarningShutdown, TextId::WarningSleep, TextId::WarningHibernate}) {
         const std::wstring& warning = Listed(GetParam())[id];

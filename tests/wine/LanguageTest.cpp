@@ -231,7 +231,7 @@ TEST_P(TextSize, EveryTextOfTheCodeFitsTheFieldItIsShownIn)
     for (const std::wstring& text :
          {Texts().Format(TextId::TimerNotice, L"99", L"59"), Texts().Format(TextId::AlarmNotice, L"23", L"59"),
           Texts()[TextId::CounterOverflow], Texts()[TextId::WarningShutdown], Texts()[TextId::WarningSleep],
-          Texts()[TextId::WarningHibernate], Texts()[TextId::ShutdownSkipped]})
+          Texts()[TextId::WarningHibernate], Texts()[TextId::ShutdownSkipped], Texts()[TextId::ShutdownFailed]})
         ExpectFits(notice, text, "the notice");
 
     // The selector draws its choice from 8 pixels in, and its chevron takes the last 14.
@@ -248,7 +248,8 @@ TEST_P(TextSize, EveryTextOfTheCodeFitsTheFieldItIsShownIn)
 TEST_P(TextSize, TheErrorPopupIsAsWideAsItsTextNeeds)
 {
     const PopupLayout layout(theApp.ScreenScale());
-    for (const TextId id : {TextId::RefusalWhileRunning, TextId::RefusalHourAbove23, TextId::RefusalNoTime}) {
+    for (const TextId id : {TextId::RefusalWhileRunning, TextId::RefusalHourAbove23, TextId::RefusalNoTime,
+                            TextId::RefusalNoSleep, TextId::RefusalNoHibernation}) {
         const std::wstring& text = Texts()[id];
         int textWidth = 0;
         RECT place{};

@@ -1,12 +1,23 @@
 #include "tests/wine/PowerRecorder.h"
 
+#include <utility>
+
 namespace {
+constexpr PowerCapabilities kEveryCapability{true, false, true};
 std::vector<PowerAction> g_actions;
+PowerCapabilities g_capabilities = kEveryCapability;
+bool g_failNext = false;
+}  // namespace
+
+PowerCapabilities QueryPowerCapabilities()
+{
+    return g_capabilities;
 }
 
-void CarryOutPowerAction(PowerAction action)
+bool CarryOutPowerAction(PowerAction action, HWND)
 {
     g_actions.push_back(action);
+    return !std::exchange(g_failNext, false);
 }
 
 namespace power_recorder {
@@ -17,5 +28,15 @@ const std::vector<PowerAction>& Actions()
 void Clear()
 {
     g_actions.clear();
+    g_capabilities = kEveryCapability;
+    g_failNext = false;
+}
+void SetCapabilities(const PowerCapabilities& capabilities)
+{
+    g_capabilities = capabilities;
+}
+void FailNextAction()
+{
+    g_failNext = true;
 }
 }  // namespace power_recorder

@@ -1,10 +1,15 @@
 #pragma once
-// Stands in for the power actions in the tests and records what would have been done.
+// Stands in for the system's power management in the tests: reports the capabilities a test gives (every one unless
+// it says otherwise), records the actions that would have been carried out, and fails one when the test asks.
 #include <vector>
 
 #include "panels/PowerActions.h"
 
 namespace power_recorder {
 const std::vector<PowerAction>& Actions();
+// Forgets the actions, and gives the computer every capability again.
 void Clear();
+void SetCapabilities(const PowerCapabilities& capabilities);
+// The next action is refused, as the system may refuse it.
+void FailNextAction();
 }  // namespace power_recorder

@@ -1,5 +1,7 @@
 // The timed power-off: its modes, the warning three minutes before, and the action at the target minute.
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "app/HourgladeApp.h"
@@ -9,6 +11,7 @@
 #include "res/resource.h"
 #include "tests/TextList.h"
 #include "tests/wine/FakeTime.h"
+#include "tests/wine/ImportPatch.h"
 #include "tests/wine/PowerRecorder.h"
 #include "tests/wine/TimeOfDayHarness.h"
 
@@ -255,6 +258,112 @@ TEST_F(PowerOff, AResumeBeforeTheTargetChangesNothing)
     }
     EXPECT_EQ(Watcher().SeenCount(), 1);
     EXPECT_EQ(power_recorder::Actions(), (Actions{PowerAction::Shutdown}));
+}
+
+// Each kind of computer against each mode: Set refuses a mode the computer lacks, below the selector; an accepted
+// one is carried out by the call that does what it says; a mode changed to one the computer lacks while the
+// power-off runs, and a call or privilege that fails, end with a notice that the power-off could not be carried out.
+TEST_F(PowerOff, DoesWhatEachModeSaysOnEachComputerOrSaysThatItCouldNot)
+{
+    constexpr PowerCapabilities kClassic{true, false, true}, kModernStandby{false, true, true},
+        kNoHibernationFile{true, false, false}, kShutdownOnly{false, false, false};
+    const std::optional<PowerAction> kRefused;
+    const struct {
+        const char* computer;
+        PowerCapabilities capabilities;
+        std::optional<PowerAction> shutdown, sleep, hibernate;
+    } computers[] = {
+        {"classic sleep", kClassic, PowerAction::Shutdown, PowerAction::Sleep, PowerAction::Hibernate},
+        {"Modern Standby only", kModernStandby, PowerAction::Shutdown, PowerAction::DisplaysOff,
+         PowerAction::Hibernate},
+        {"no hibernation file", kNoHibernationFile, PowerAction::Shutdown, PowerAction::Sleep, kRefused},
+        {"shutdown only", kShutdownOnly, PowerAction::Shutdown, kRefused, kRefused},
+    };
+    for (const auto& computer : computers) {
+        for (const PowerAction mode : {PowerAction::Shutdown, PowerAction::Sleep, PowerAction::Hibernate}) {
+            const std::optional<PowerAction> expected = mode == PowerAction::Shutdown ? computer.shutdown
+                                                        : mode == PowerAction::Sleep  ? computer.sleep
+                                                                                      : computer.hibernate;
+            const std::string what =
+                std::string(computer.computer) + ", mode " + std::to_string(static_cast<int>(mode));
+            power_recorder::Clear();
+            power_recorder::SetCapabilities(computer.capabilities);
+            ChooseMode(mode);
+            fake_time::Set(At(10, 0, 30));
+            if (!expected) {
+                Watcher().Then([&](HWND popup) {
+                    const RECT below = ScreenRectOf(PowerOffPanel(), IDC_MODE);
+                    RECT place{};
+                    ::GetWindowRect(popup, &place);
+                    const TextId refusal =
+                        mode == PowerAction::Sleep ? TextId::RefusalNoSleep : TextId::RefusalNoHibernation;
+                    EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), Japanese(refusal)) << what;
+                    EXPECT_EQ(place.left, below.left);
+                    EXPECT_EQ(place.top, below.bottom);
+                    EXPECT_TRUE(IsPressedIn(PowerOffPanel(), IDC_SET)) << "released before the popup closed";
+                    PostKey(popup, VK_ESCAPE);
+                });
+                SetPowerOff({L"1", L"0", L"0", L"5"});
+                EXPECT_EQ(theApp.m_nShutdownState, 0) << what;
+                EXPECT_FALSE(IsPressedIn(PowerOffPanel(), IDC_SET)) << what;
+                EXPECT_FALSE(store::ReadString(kShutdownHistoryValue)) << what;
+                continue;
+            }
+            SetPowerOff({L"1", L"0", L"0", L"1"});
+            ASSERT_EQ(theApp.m_nShutdownState, 1) << what;
+            Watcher().Then(Warning(Japanese(*ShutdownWarningOf(static_cast<int>(mode)))));
+            fake_time::Set(At(10, 1, 0));
+            TickPowerOff();
+            EXPECT_EQ(power_recorder::Actions(), (Actions{*expected})) << what;
+            store::Clear();
+        }
+        // Shutting down, accepted everywhere, then changed to hibernation, which only some computers have.
+        power_recorder::Clear();
+        power_recorder::SetCapabilities(computer.capabilities);
+        ChooseMode(PowerAction::Shutdown);
+        fake_time::Set(At(10, 0, 30));
+        SetPowerOff({L"1", L"0", L"0", L"1"});
+        Watcher().Then(Warning(Japanese(TextId::WarningShutdown)));
+        TickPowerOff();
+        ChooseMode(PowerAction::Hibernate);
+        if (!computer.hibernate) Watcher().Then(Warning(Japanese(TextId::ShutdownFailed)));
+        fake_time::Set(At(10, 1, 0));
+        TickPowerOff();
+        EXPECT_EQ(power_recorder::Actions(), computer.hibernate ? Actions{PowerAction::Hibernate} : Actions{})
+            << computer.computer;
+        EXPECT_EQ(theApp.m_nShutdownState, 0);
+    }
+    EXPECT_EQ(Watcher().PendingCount(), 0u);
+}
+
+// A privilege that cannot be enabled and a call that the system refuses end alike: the notice says so.
+bool g_privilegeFails = false;
+BOOL WINAPI FailingAdjustTokenPrivileges(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD)
+{
+    ::SetLastError(g_privilegeFails ? ERROR_NOT_ALL_ASSIGNED : ERROR_SUCCESS);
+    return TRUE;
+}
+
+TEST_F(PowerOff, APrivilegeOrACallThatFailsIsReported)
+{
+    const ImportPatch privilege("advapi32.dll", "AdjustTokenPrivileges",
+                                reinterpret_cast<void*>(&FailingAdjustTokenPrivileges));
+    ASSERT_TRUE(privilege.IsApplied());
+    for (const bool privilegeFails : {true, false}) {
+        power_recorder::Clear();
+        g_privilegeFails = privilegeFails;
+        if (!privilegeFails) power_recorder::FailNextAction();
+        fake_time::Set(At(10, 0, 30));
+        SetPowerOff({L"1", L"0", L"0", L"1"});
+        Watcher().Then(Warning(Japanese(TextId::WarningShutdown)));
+        TickPowerOff();
+        Watcher().Then(Warning(Japanese(TextId::ShutdownFailed)));
+        fake_time::Set(At(10, 1, 0));
+        TickPowerOff();
+        EXPECT_EQ(power_recorder::Actions(), privilegeFails ? Actions{} : Actions{PowerAction::Shutdown});
+        EXPECT_EQ(theApp.m_nShutdownState, 0);
+    }
+    EXPECT_EQ(Watcher().SeenCount(), 4);
 }
 
 }  // namespace
