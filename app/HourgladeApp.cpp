@@ -1,9 +1,12 @@
 #include "app/HourgladeApp.h"
 
-// GDI+ needs the OLE types that a lean <windows.h> leaves out.
+// COM, and the OLE types that GDI+ needs, which a lean <windows.h> leaves out.
+#include <objbase.h>
 #include <objidl.h>
 // (after objidl.h)
 #include <gdiplus.h>
+
+#include <utility>
 
 #include "app/History.h"
 #include "app/Language.h"
@@ -63,6 +66,12 @@ BOOL CHourgladeApp::InitInstance()
         m_singleInstance.ShowRunningCopy();
         return FALSE;
     }
+
+    // The objects that answer the screen readers need COM, apartment-threaded as the windows' thread is.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    m_bComStarted = SUCCEEDED(com);
+    if (!m_bComStarted)
+        ReportFailure(L"Starting COM for the screen readers", Failure::Handled, static_cast<DWORD>(com));
 
     const Gdiplus::GdiplusStartupInput gdiplusInput;
     if (Gdiplus::GdiplusStartup(&m_gdiplusToken, &gdiplusInput, nullptr) != Gdiplus::Ok)
@@ -163,5 +172,6 @@ int CHourgladeApp::ExitInstance()
         Gdiplus::GdiplusShutdown(m_gdiplusToken);
         m_gdiplusToken = 0;
     }
+    if (std::exchange(m_bComStarted, false)) ::CoUninitialize();
     return CWinApp::ExitInstance();
 }

@@ -72,6 +72,8 @@ private:
 
     SingleInstance m_singleInstance;
     TextTable m_texts;
+    // COM serves the screen readers' objects; it was started on this thread and is to be ended with the program.
+    bool m_bComStarted = false;
 };
 
 extern CHourgladeApp theApp;

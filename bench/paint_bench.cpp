@@ -44,7 +44,7 @@ void Print(const char* what, const RECT& place, const std::vector<double>& times
 
 void MeasureDigitPicker()
 {
-    NumDlg picker(9, 100, 100, theApp.ScreenScale());
+    NumDlg picker(9, 100, 100, theApp.ScreenScale(), L"");
     picker.Create(IDD_DIGIT_PICKER);
     // The pointer on digit 5: the highlight and all ten digits drawn.
     const RectF five = PickerLayout(theApp.ScreenScale()).HighlightRect(5);

@@ -15,6 +15,7 @@ add_library(hourglade_core STATIC ${HG_CORE_SOURCES})
 # The framework layer and the program's windows: an object library, so that every program gets the application
 # object even though no code names it.
 add_library(hourglade_ui OBJECT
+  framework/Accessible.cpp
   framework/App.cpp
   framework/Dialog.cpp
   framework/DibSection.cpp
@@ -25,6 +26,7 @@ add_library(hourglade_ui OBJECT
   app/Language.cpp
   app/SingleInstance.cpp
   controls/ErrDlg.cpp
+  controls/ListPopupDlg.cpp
   controls/MsgDlg.cpp
   controls/NumDlg.cpp
   controls/PopupDlg.cpp
@@ -40,10 +42,12 @@ add_library(hourglade_ui OBJECT
   panels/PanelDlg.cpp
   panels/ShutdownDlg.cpp
   panels/ShutdownPrivilege.cpp
+  panels/TimeFieldButton.cpp
   panels/TimeFieldDlg.cpp
   panels/TimerDlg.cpp
 )
-target_link_libraries(hourglade_ui PUBLIC hourglade_core gdiplus shell32 winmm powrprof advapi32 comctl32 gdi32 user32)
+target_link_libraries(hourglade_ui PUBLIC hourglade_core gdiplus shell32 winmm powrprof advapi32 comctl32 gdi32 user32 oleacc
+  ole32 oleaut32)
 target_precompile_headers(hourglade_ui PRIVATE <windows.h> <string> <vector> <optional> <array>)
 
 # Dialog templates, menu, icons, version record and manifest, linked into every program that shows the windows.
@@ -54,6 +58,7 @@ set_source_files_properties(res/Hourglade.rc PROPERTIES OBJECT_DEPENDS "${HG_RES
 # The wall clock, the one-second ticks and the power actions; test builds link stand-ins instead.
 add_library(hourglade_system STATIC
   app/Now.cpp
+  framework/HighContrast.cpp
   app/DisplayLanguage.cpp
   panels/PowerActions.cpp
   panels/SecondTicks.cpp

@@ -19,6 +19,16 @@ int RowReference(int row)
 
 }  // namespace
 
+DropDownColours DropDownColoursFor(const std::optional<SystemColours>& highContrast)
+{
+    if (!highContrast) {
+        return kDropDownColours;
+    }
+    const SystemColours& system = *highContrast;
+    return {system.window,        system.windowText, system.windowText, system.highlight,
+            system.highlightText, system.windowText, system.windowText, system.window};
+}
+
 int DropDownLayout::WindowHeight(int rowCount) const
 {
     return Scaled(kRowHeight * rowCount + kMargins, m_scale.y);

@@ -15,6 +15,23 @@ inline constexpr Rgb kDropDownDeleteHot{255, 0, 0};
 inline constexpr Rgb kDropDownHighlightedText{255, 255, 255};
 inline constexpr Rgb kDropDownText{0, 0, 0};
 
+// The list's colours: those above, or in a high-contrast theme the system's alone.
+struct DropDownColours {
+    Rgb background;
+    Rgb frameTopLeft;
+    Rgb frameBottomRight;
+    Rgb highlight;
+    Rgb highlightedText;
+    Rgb text;
+    Rgb deleteHot;
+    // The delete mark over the hot delete square.
+    Rgb deleteHotMark;
+};
+inline constexpr DropDownColours kDropDownColours{
+    kDropDownBackground,      kDropDownFrameTopLeft, kDropDownFrameBottomRight, kDropDownHighlight,
+    kDropDownHighlightedText, kDropDownText,         kDropDownDeleteHot,        kDropDownHighlightedText};
+DropDownColours DropDownColoursFor(const std::optional<SystemColours>& highContrast);
+
 class DropDownLayout {
 public:
     static constexpr int kNoRow = -1;

@@ -30,5 +30,7 @@ BOOL ErrDlg::OnInitDialog()
                                                        : m_layout.ErrorWidth(m_strText.size());
     PopupDlg::OnInitDialog();
     m_stText.SetWindowText(m_strText);
+    // Its name for a screen reader; the popup has no caption to show it.
+    SetWindowText(m_strText);
     return TRUE;
 }

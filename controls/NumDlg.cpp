@@ -43,26 +43,28 @@ Gdiplus::RectF ToGdiplus(const RectF& rect)
 }  // namespace
 
 // clang-format off
-BEGIN_MESSAGE_MAP(NumDlg, PopupDlg)
+BEGIN_MESSAGE_MAP(NumDlg, ListPopupDlg)
     ON_WM_PAINT()
     ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
 // clang-format on
 
-NumDlg::NumDlg(int maxDigit, int left, int top, Scale scale)
-    : PopupDlg(IDD_DIGIT_PICKER, Stacking::Topmost, left, top),
+NumDlg::NumDlg(int maxDigit, int left, int top, Scale scale, const std::wstring& name)
+    : ListPopupDlg(IDD_DIGIT_PICKER, Stacking::Topmost, left, top),
       m_nMaxDigit(maxDigit),
       m_nHover(kNoDigit),
       m_layout(scale)
 {
     m_nWidth = m_layout.OuterWidth();
     m_nHeight = m_layout.OuterHeight();
+    m_strName = name;
 }
 
 void NumDlg::OnPaint()
 {
     const PaintBuffer buffer(*this);
     DrawPicture(buffer.Picture());
+    DrawKeyboardCue(buffer.GetDC(), m_nHover, ClientArea());
 }
 
 void NumDlg::DrawPicture(const DibSection& picture) const
@@ -71,9 +73,10 @@ void NumDlg::DrawPicture(const DibSection& picture) const
     Gdiplus::Bitmap canvas(picture.Width(), picture.Height(), picture.Stride(), PixelFormat32bppRGB,
                            static_cast<BYTE*>(picture.Bits()));
     Gdiplus::Graphics graphics(&canvas);
-    const Gdiplus::SolidBrush background(ToGdiplus(kPickerBackground));
-    const Gdiplus::SolidBrush highlight(ToGdiplus(kPickerHighlight));
-    Gdiplus::SolidBrush digitBrush(ToGdiplus(kPickerAllowedDigit));
+    const PickerColours colours = PickerColoursFor(HighContrastColours());
+    const Gdiplus::SolidBrush background(ToGdiplus(colours.background));
+    const Gdiplus::SolidBrush highlight(ToGdiplus(colours.highlight));
+    Gdiplus::SolidBrush digitBrush(ToGdiplus(colours.digit));
     const Gdiplus::FontFamily typeface(kTypeface);
     const Gdiplus::Font font(typeface.IsAvailable() ? &typeface : Gdiplus::FontFamily::GenericSansSerif(),
                              static_cast<Gdiplus::REAL>(PickerLayout::kFontPoints), Gdiplus::FontStyleRegular,
@@ -88,7 +91,7 @@ void NumDlg::DrawPicture(const DibSection& picture) const
     }
     for (int digit = 0; digit <= 9; ++digit) {
         const std::wstring text = std::to_wstring(digit);
-        digitBrush.SetColor(ToGdiplus(PickerLayout::DigitColour(digit, m_nMaxDigit)));
+        digitBrush.SetColor(ToGdiplus(PickerLayout::DigitColour(digit, m_nMaxDigit, digit == m_nHover, colours)));
         graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), &font,
                             ToGdiplus(m_layout.DigitTextRect(digit)), &centred, &digitBrush);
     }
@@ -97,7 +100,11 @@ void NumDlg::DrawPicture(const DibSection& picture) const
 void NumDlg::OnMouseMove(UINT, POINT point)
 {
     Default();
-    m_nHover = m_layout.HoverAt({point.x, point.y}, m_nMaxDigit);
+    const int hover = m_layout.HoverAt({point.x, point.y}, m_nMaxDigit);
+    if (hover != m_nHover) {
+        m_nHover = hover;
+        HighlightMoved(false);
+    }
     // Repainted on every movement; the picture is copied whole, so the background is not erased first.
     InvalidateRect(nullptr, FALSE);
 }
@@ -116,6 +123,7 @@ bool NumDlg::OnKey(UINT key)
     const std::optional<Arrow> arrow = ArrowOfKey(key);
     if (!arrow) return false;
     m_nHover = PickerLayout::HoverAfterArrow(m_nHover, *arrow, m_nMaxDigit);
+    HighlightMoved(true);
     InvalidateRect(nullptr, FALSE);
     return true;
 }

@@ -21,6 +21,15 @@ int RowOf(int digit)
 
 }  // namespace
 
+PickerColours PickerColoursFor(const std::optional<SystemColours>& highContrast)
+{
+    if (!highContrast) {
+        return kPickerColours;
+    }
+    const SystemColours& system = *highContrast;
+    return {system.window, system.highlight, system.windowText, system.highlightText, system.grayText};
+}
+
 int PickerLayout::OuterWidth() const
 {
     return Scaled(56, m_scale.x);
@@ -29,6 +38,18 @@ int PickerLayout::OuterWidth() const
 int PickerLayout::OuterHeight() const
 {
     return Scaled(74, m_scale.y);
+}
+
+Rect PickerLayout::CellRect(int digit) const
+{
+    const int cellWidth = Scaled(kCell, m_scale.x);
+    const int cellHeight = Scaled(kCell, m_scale.y);
+    if (digit == 0) {
+        return {0, 0, Scaled(kColumns * kCell, m_scale.x), cellHeight};
+    }
+    const int left = ColumnOf(digit) * cellWidth;
+    const int top = RowOf(digit) * cellHeight;
+    return {left, top, left + cellWidth, top + cellHeight};
 }
 
 RectF PickerLayout::HighlightRect(int digit) const
@@ -92,7 +113,10 @@ int PickerLayout::HoverAfterArrow(int hover, Arrow arrow, int maxDigit)
     return onPicker && IsAllowedDigit(next, maxDigit) ? next : hover;
 }
 
-Rgb PickerLayout::DigitColour(int digit, int maxDigit)
+Rgb PickerLayout::DigitColour(int digit, int maxDigit, bool highlighted, const PickerColours& colours)
 {
-    return IsAllowedDigit(digit, maxDigit) ? kPickerAllowedDigit : kPickerDisallowedDigit;
+    if (!IsAllowedDigit(digit, maxDigit)) {
+        return colours.disallowedDigit;
+    }
+    return highlighted ? colours.highlightedDigit : colours.digit;
 }

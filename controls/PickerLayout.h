@@ -10,6 +10,18 @@ inline constexpr Rgb kPickerHighlight{208, 208, 208};
 inline constexpr Rgb kPickerAllowedDigit{0, 0, 0};
 inline constexpr Rgb kPickerDisallowedDigit{160, 160, 160};
 
+// The picker's colours: those above, or in a high-contrast theme the system's alone.
+struct PickerColours {
+    Rgb background;
+    Rgb highlight;
+    Rgb digit;
+    Rgb highlightedDigit;
+    Rgb disallowedDigit;
+};
+inline constexpr PickerColours kPickerColours{kPickerBackground, kPickerHighlight, kPickerAllowedDigit,
+                                              kPickerAllowedDigit, kPickerDisallowedDigit};
+PickerColours PickerColoursFor(const std::optional<SystemColours>& highContrast);
+
 // The arrow keys, which move the highlight over the allowed cells.
 enum class Arrow { Left, Right, Up, Down };
 
@@ -24,6 +36,8 @@ public:
     int OuterWidth() const;
     int OuterHeight() const;
 
+    // The cell of digit 0 to 9, in whole pixels as the hit test sees it.
+    Rect CellRect(int digit) const;
     // The highlight of hover value 0 to 9: one scaled pixel inside its cell on every side.
     RectF HighlightRect(int digit) const;
     // The rectangle in which digit 0 to 9 is centred; two scaled pixels lower than its cell.
@@ -37,7 +51,8 @@ public:
     // leaves the highlight where it is. With nothing highlighted, any arrow highlights 0.
     static int HoverAfterArrow(int hover, Arrow arrow, int maxDigit);
 
-    static Rgb DigitColour(int digit, int maxDigit);
+    static Rgb DigitColour(int digit, int maxDigit, bool highlighted = false,
+                           const PickerColours& colours = kPickerColours);
 
 private:
     Scale m_scale;

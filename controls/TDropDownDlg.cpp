@@ -21,14 +21,14 @@ HFONT CreateRowFont(const DropDownLayout& layout)
 }  // namespace
 
 // clang-format off
-BEGIN_MESSAGE_MAP(TDropDownDlg, PopupDlg)
+BEGIN_MESSAGE_MAP(TDropDownDlg, ListPopupDlg)
     ON_WM_PAINT()
     ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
 // clang-format on
 
 TDropDownDlg::TDropDownDlg(Scale scale)
-    : PopupDlg(IDD_DROPDOWN, Stacking::AboveOwner, 0, 0),
+    : ListPopupDlg(IDD_DROPDOWN, Stacking::AboveOwner, 0, 0),
       m_nCurSel(DropDownLayout::kNoRow),
       m_bDeletable(false),
       m_bDeleteHot(false),
@@ -41,12 +41,6 @@ void TDropDownDlg::Place()
 {
     m_nHeight = m_layout.WindowHeight(RowCount());
     PopupDlg::Place();
-}
-
-Rect TDropDownDlg::ClientArea() const
-{
-    const RECT client = GetClientRect();
-    return {client.left, client.top, client.right, client.bottom};
 }
 
 int TDropDownDlg::Choice() const
@@ -62,33 +56,44 @@ void TDropDownDlg::OnPaint()
 
 void TDropDownDlg::DrawPicture(HDC hDC, const Rect& client) const
 {
-    FillSolidRect(hDC, ToRECT(client), kDropDownBackground);
-    Draw3dRect(hDC, ToRECT(client), kDropDownFrameTopLeft, kDropDownFrameBottomRight);
+    const DropDownColours colours = DropDownColoursFor(HighContrastColours());
+    FillSolidRect(hDC, ToRECT(client), colours.background);
+    Draw3dRect(hDC, ToRECT(client), colours.frameTopLeft, colours.frameBottomRight);
 
     const SelectedObject font(hDC, m_font.Get());
     ::SetTextAlign(hDC, TA_LEFT | TA_TOP);
     ::SetBkMode(hDC, TRANSPARENT);
-    const GdiObject<HPEN> markPen(::CreatePen(PS_SOLID, 1, ColourOf(kDropDownHighlightedText)));
-    const SelectedObject pen(hDC, markPen.Get());
     for (int row = 0; row < RowCount(); ++row) {
         if (row == m_nCurSel)
-            DrawHighlightedRow(hDC, row, client);
+            DrawHighlightedRow(hDC, row, client, colours);
         else
-            DrawRowText(hDC, row, kDropDownText);
+            DrawRowText(hDC, row, colours.text);
     }
+    DrawKeyboardCue(hDC, Choice(), client);
 }
 
 // The band and the delete square run over the right edge of the frame.
-void TDropDownDlg::DrawHighlightedRow(HDC hDC, int row, const Rect& client) const
+void TDropDownDlg::DrawHighlightedRow(HDC hDC, int row, const Rect& client, const DropDownColours& colours) const
 {
-    FillSolidRect(hDC, ToRECT(m_layout.HighlightBand(row, client)), kDropDownHighlight);
-    if (m_bDeleteHot) FillSolidRect(hDC, ToRECT(m_layout.DeleteSquare(row, client)), kDropDownDeleteHot);
-    DrawRowText(hDC, row, kDropDownHighlightedText);
+    FillSolidRect(hDC, ToRECT(m_layout.HighlightBand(row, client)), colours.highlight);
+    if (m_bDeleteHot) FillSolidRect(hDC, ToRECT(m_layout.DeleteSquare(row, client)), colours.deleteHot);
+    DrawRowText(hDC, row, colours.highlightedText);
     if (!m_bDeletable) return;
+    const GdiObject<HPEN> markPen(
+        ::CreatePen(PS_SOLID, 1, ColourOf(m_bDeleteHot ? colours.deleteHotMark : colours.highlightedText)));
+    const SelectedObject pen(hDC, markPen.Get());
     for (const Segment& line : m_layout.DeleteCross(row, client)) {
         ::MoveToEx(hDC, line.from.x, line.from.y, nullptr);
         ::LineTo(hDC, line.to.x, line.to.y);
     }
+}
+
+// The band, within the list.
+Rect TDropDownDlg::ItemRect(int row, const Rect& client) const
+{
+    Rect band = m_layout.HighlightBand(row, client);
+    band.right = client.right;
+    return band;
 }
 
 void TDropDownDlg::DrawRowText(HDC hDC, int row, Rgb colour) const
@@ -107,6 +112,7 @@ void TDropDownDlg::OnMouseMove(UINT, POINT point)
     const Rect client = ClientArea();
     m_nCurSel = m_layout.RowAt({point.x, point.y}, client, RowCount());
     if (m_bDeletable) m_bDeleteHot = m_layout.InDeleteColumn({point.x, point.y}, client);
+    if (m_nCurSel != oldSel) HighlightMoved(false);
     if (m_nCurSel != oldSel || m_bDeleteHot != oldDeleteHot) InvalidateRect(nullptr, TRUE);
 }
 
@@ -130,6 +136,7 @@ void TDropDownDlg::DeleteRow(int row)
     m_nCurSel = DropDownLayout::ExistingRowOrNone(row, RowCount());
     Place();
     InvalidateRect(nullptr, TRUE);
+    ItemsRemoved();
 }
 
 // The keys move the same highlight as the pointer, which Enter then chooses; Delete acts as a press on the
@@ -140,6 +147,7 @@ bool TDropDownDlg::OnKey(UINT key)
     case VK_UP:
     case VK_DOWN:
         m_nCurSel = DropDownLayout::RowAfterStep(m_nCurSel, key == VK_UP ? -1 : 1, RowCount());
+        HighlightMoved(true);
         InvalidateRect(nullptr, TRUE);
         return true;
     case VK_DELETE:

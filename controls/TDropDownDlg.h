@@ -6,15 +6,16 @@
 //
 // Before DoModal the caller fills m_items, sets m_nLeft, m_nTop, m_nWidth and m_bDeletable, and may leave a row
 // to highlight at first in m_nCurSel. DoModal returns the chosen row's index in m_items as the list stands
-// afterwards, always a row of it, or -1; m_removed then holds the deleted rows in the order of deletion.
+// afterwards, always a row of it, or -1; m_removed then holds the deleted rows in the order of deletion. A screen
+// reader sees a list of the rows, named m_strName.
 #include <string>
 #include <vector>
 
 #include "controls/DropDownLayout.h"
-#include "controls/PopupDlg.h"
+#include "controls/ListPopupDlg.h"
 #include "framework/Gdi.h"
 
-class TDropDownDlg : public PopupDlg {
+class TDropDownDlg : public ListPopupDlg {
 public:
     // Its rows, font and delete mark follow the screen's scale.
     explicit TDropDownDlg(Scale scale);
@@ -39,15 +40,21 @@ protected:
     // Up and Down move the highlight, Delete deletes the highlighted row.
     bool OnKey(UINT key) override;
 
+    // The rows as the items.
+    int ItemCount() const override { return RowCount(); }
+    std::wstring ItemName(int row) const override { return m_items[static_cast<size_t>(row)]; }
+    int HighlightedItem() const override { return Choice(); }
+    Rect ItemRect(int row, const Rect& client) const override;
+    int ItemAt(Point client) const override { return m_layout.RowAt(client, ClientArea(), RowCount()); }
+
     DECLARE_MESSAGE_MAP()
 
 private:
     int RowCount() const { return static_cast<int>(m_items.size()); }
-    Rect ClientArea() const;
     void DeleteRow(int row);
 
     void DrawPicture(HDC hDC, const Rect& client) const;
-    void DrawHighlightedRow(HDC hDC, int row, const Rect& client) const;
+    void DrawHighlightedRow(HDC hDC, int row, const Rect& client, const DropDownColours& colours) const;
     void DrawRowText(HDC hDC, int row, Rgb colour) const;
 
     DropDownLayout m_layout;

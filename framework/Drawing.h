@@ -1,6 +1,7 @@
 #pragma once
 // What the program's own drawing shares, without the window system, so that the platform-free layouts use it too: the
-// screen's scale, the colour type and the typeface.
+// screen's scale, the colours and the typeface.
+#include <optional>
 
 // The screen's logical pixels per inch divided by 96, across (x) and down (y).
 struct Scale {
@@ -17,6 +18,20 @@ struct Rgb {
     unsigned char r, g, b;
     friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
+
+// The system's colours that a high-contrast theme chooses; the controls that draw themselves then paint with these
+// alone.
+struct SystemColours {
+    Rgb window;
+    Rgb windowText;
+    Rgb highlight;
+    Rgb highlightText;
+    Rgb grayText;
+};
+
+// The system's colours while a high-contrast theme is on, asked at each paint; none in a normal theme. Test builds
+// link a theme that the test chooses.
+std::optional<SystemColours> HighContrastColours();
 
 // The typeface of the dialog templates, by its English name, which GDI and GDI+ both know in every display
 // language.

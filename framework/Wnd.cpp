@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/Accessible.h"
 #include "framework/App.h"
 
 namespace {
@@ -58,6 +59,8 @@ LRESULT CWnd::Dispatch(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
     t_current = outer;
 
     if (message == WM_NCDESTROY) {
+        // A screen reader that still holds the window's object hears that the window is gone.
+        DisconnectAccessibleObject(std::exchange(wnd.m_pAccessible, nullptr));
         CWinApp* app = AfxGetApp();
         if (app && app->m_pMainWnd == &wnd) {
             // The program ends with its main window.
@@ -75,7 +78,18 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
     if (OnWndMsg(message, wParam, lParam, result)) return result;
+    if (message == WM_GETOBJECT && AnswerAccessibleObject(wParam, lParam, result)) return result;
     return DefWindowProc(message, wParam, lParam);
+}
+
+// The object id comes in the low 32 bits of lParam, which a 64-bit program must compare as such.
+bool CWnd::AnswerAccessibleObject(WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    const AccessibleInfo* info = Accessible();
+    if (!info || static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return false;
+    if (!m_pAccessible) m_pAccessible = CreateAccessibleObject(m_hWnd, *info);
+    result = AnswerGetObject(*m_pAccessible, wParam);
+    return true;
 }
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)

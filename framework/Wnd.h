@@ -7,6 +7,9 @@
 
 #include "framework/MessageMap.h"
 
+class AccessibleInfo;
+class AccessibleObject;
+
 class CWnd {
 public:
     CWnd() = default;
@@ -69,6 +72,8 @@ protected:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Called after the window has been destroyed and detached; windows that own their object delete it here.
     virtual void PostNcDestroy() {}
+    // What the window tells a screen reader beyond what the system's standard object for it says; null for nothing.
+    virtual const AccessibleInfo* Accessible() const { return nullptr; }
 
     void Attach(HWND hWnd);
     void Detach();
@@ -82,4 +87,8 @@ protected:
 
 private:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The object that answers for the client area of a window that says more of itself, made at the first request.
+    bool AnswerAccessibleObject(WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    AccessibleObject* m_pAccessible = nullptr;
 };

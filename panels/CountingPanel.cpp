@@ -50,7 +50,7 @@ template <class Base> bool CountingPanel<Base>::StartCounting()
         return false;
     }
     m_btnStop.SetCheck(BST_UNCHECKED);
-    m_btnStop.EnableWindow(TRUE);
+    this->EnableControl(m_btnStop, true);
     this->SetState(state::kRunning);
     return true;
 }
@@ -101,7 +101,7 @@ template <class Base> void CountingPanel<Base>::Reset()
     this->SetState(state::kIdle, StatusRefresh::ByCaller);
     this->m_btnSet.SetCheck(BST_UNCHECKED);
     m_btnStop.SetCheck(BST_UNCHECKED);
-    m_btnStop.EnableWindow(FALSE);
+    this->EnableControl(m_btnStop, false);
     this->ClearDigits();
 }
 

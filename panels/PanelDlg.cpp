@@ -29,6 +29,13 @@ void PanelDlg::ReturnToIdle()
     theApp.SetClockState(m_clock, state::kIdle);
 }
 
+void PanelDlg::EnableControl(const CWnd& control, bool enable)
+{
+    if (!enable && ::GetFocus() == control.m_hWnd)
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_btnSet.m_hWnd), TRUE);
+    control.EnableWindow(enable);
+}
+
 // The Japanese texts are written for a width by their number of characters; the English ones are measured.
 void PanelDlg::Refuse(TextId text, const CWnd& control) const
 {

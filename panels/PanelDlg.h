@@ -39,6 +39,9 @@ protected:
     // After every change of the state.
     virtual void OnStateChanged() {}
 
+    // Enables or disables a control of the panel; a control that has the focus hands it to Set before it is
+    // disabled, so that the focus never rests on a control that takes no keys.
+    void EnableControl(const CWnd& control, bool enable);
     // Shows the error popup with a refusal directly below a control, and returns when it has closed.
     void Refuse(TextId text, const CWnd& control) const;
 

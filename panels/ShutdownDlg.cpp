@@ -18,9 +18,25 @@ bool IsMode(int mode)
 }
 }  // namespace
 
+// clang-format off
+BEGIN_MESSAGE_MAP(ShutdownDlg, TimeOfDayDlg)
+    ON_MESSAGE(WM_SYSCOLORCHANGE, OnColoursChanged)
+    ON_MESSAGE(WM_SETTINGCHANGE, OnColoursChanged)
+END_MESSAGE_MAP()
+// clang-format on
+
 ShutdownDlg::ShutdownDlg()
-    : TimeOfDayDlg(IDD_SHUTDOWN, Clock::Shutdown, kShutdownHistoryValue), m_cbMode(theApp.ScreenScale())
+    : TimeOfDayDlg(IDD_SHUTDOWN, Clock::Shutdown, kShutdownHistoryValue),
+      m_cbMode(theApp.ScreenScale(), theApp.Text(TextId::SelectorName))
 {
+}
+
+// A high-contrast theme switched on or off: the selector, which paints itself, takes its colours again. Only
+// top-level windows hear of it.
+LRESULT ShutdownDlg::OnColoursChanged(WPARAM, LPARAM)
+{
+    m_cbMode.InvalidateRect(nullptr, TRUE);
+    return Default();
 }
 
 void ShutdownDlg::DoDataExchange(CDataExchange* pDX)

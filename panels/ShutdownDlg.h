@@ -25,6 +25,9 @@ protected:
     bool IsStartRefused() override;
     void OnClockStarted(const TimeOfDaySetting& setting) override;
     void OnClockTick(std::int64_t secs) override;
+    LRESULT OnColoursChanged(WPARAM, LPARAM);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     // False when the warning did not close as the user closes it: the session ended meanwhile.

@@ -27,11 +27,14 @@ void TimeFieldDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_DIGIT2, m_btnDigit2);
     DDX_Control(pDX, IDC_DIGIT3, m_btnDigit3);
     DDX_Control(pDX, IDC_DIGIT4, m_btnDigit4);
+    m_btnHistory.NameAs(TextId::RecentTimes);
+    const auto buttons = DigitButtons();
+    for (size_t i = 0; i < buttons.size(); ++i) buttons[i]->NameAsDigit(m_params.places[i]);
 }
 
 void TimeFieldDlg::OnStateChanged()
 {
-    m_btnHistory.EnableWindow(State() == state::kIdle);
+    EnableControl(m_btnHistory, State() == state::kIdle);
 }
 
 std::array<std::wstring, 4> TimeFieldDlg::DigitTexts() const
@@ -72,7 +75,8 @@ void TimeFieldDlg::ChooseDigit(size_t position)
     CButton& button = *buttons[position];
     if (RefusedWhileRunning(button)) return;
     const RECT place = button.GetWindowRect();
-    NumDlg picker(m_params.highestDigits[position], place.left, place.bottom, theApp.ScreenScale());
+    NumDlg picker(m_params.highestDigits[position], place.left, place.bottom, theApp.ScreenScale(),
+                  theApp.Text(TextId::PickerName));
     const int digit = static_cast<int>(picker.DoModal());
     if (digit >= 0) button.SetWindowText(std::to_wstring(digit));
 }
@@ -145,6 +149,7 @@ void TimeFieldDlg::OnHistory()
     const RECT place = m_btnHistory.GetWindowRect();
     const HistoryList sorted = SortHistory(m_history);
     TDropDownDlg dropDown(theApp.ScreenScale());
+    dropDown.m_strName = theApp.Text(TextId::RecentTimes);
     dropDown.m_items.assign(sorted.begin(), sorted.end());
     dropDown.m_nLeft = place.left;
     dropDown.m_nTop = place.bottom;

@@ -10,6 +10,7 @@
 #include "app/History.h"
 #include "panels/PanelDlg.h"
 #include "panels/TimeEntry.h"
+#include "panels/TimeFieldButton.h"
 
 class TimeFieldDlg : public PanelDlg {
 public:
@@ -26,6 +27,7 @@ public:
 protected:
     struct Params {
         std::array<int, 4> highestDigits;  // what the digit picker offers for each position
+        std::array<TextId, 4> places;      // what a screen reader calls each position
         const wchar_t* historyValue;       // stored value of the history
         PresetRule presetRule;             // which entry PresetFromHistory takes
     };
@@ -42,11 +44,11 @@ protected:
     void AddToHistory(const std::wstring& entry);
     void StoreHistory() const;
 
-    CButton m_btnHistory;
-    CButton m_btnDigit1;
-    CButton m_btnDigit2;
-    CButton m_btnDigit3;
-    CButton m_btnDigit4;
+    TimeFieldButton m_btnHistory;
+    TimeFieldButton m_btnDigit1;
+    TimeFieldButton m_btnDigit2;
+    TimeFieldButton m_btnDigit3;
+    TimeFieldButton m_btnDigit4;
 
     void OnDigit1() { ChooseDigit(0); }
     void OnDigit2() { ChooseDigit(1); }
@@ -69,8 +71,8 @@ private:
     void MoveFocus(FieldMove move, size_t from);
     std::optional<size_t> DigitPositionOf(HWND control) const;
 
-    std::array<CButton*, 4> DigitButtons() { return {&m_btnDigit1, &m_btnDigit2, &m_btnDigit3, &m_btnDigit4}; }
-    std::array<const CButton*, 4> DigitButtons() const
+    std::array<TimeFieldButton*, 4> DigitButtons() { return {&m_btnDigit1, &m_btnDigit2, &m_btnDigit3, &m_btnDigit4}; }
+    std::array<const TimeFieldButton*, 4> DigitButtons() const
     {
         return {&m_btnDigit1, &m_btnDigit2, &m_btnDigit3, &m_btnDigit4};
     }

@@ -20,7 +20,12 @@ END_MESSAGE_MAP()
 // clang-format on
 
 TimeOfDayDlg::TimeOfDayDlg(UINT templateId, Clock clock, const wchar_t* historyValue)
-    : TimeFieldDlg(templateId, clock, Params{{2, 9, 5, 9}, historyValue, PresetRule::NextUpcoming})
+    : TimeFieldDlg(
+          templateId, clock,
+          Params{{2, 9, 5, 9},
+                 {TextId::PlaceHoursTens, TextId::PlaceHoursUnits, TextId::PlaceMinutesTens, TextId::PlaceMinutesUnits},
+                 historyValue,
+                 PresetRule::NextUpcoming})
 {
 }
 

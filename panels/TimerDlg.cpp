@@ -7,7 +7,12 @@
 #include "res/resource.h"
 
 TimerDlg::TimerDlg()
-    : CountingPanel(IDD_TIMER, Clock::Timer, Params{{9, 9, 5, 9}, kTimerHistoryValue, PresetRule::MostRecent})
+    : CountingPanel(IDD_TIMER, Clock::Timer,
+                    Params{{9, 9, 5, 9},
+                           {TextId::PlaceMinutesTens, TextId::PlaceMinutesUnits, TextId::PlaceSecondsTens,
+                            TextId::PlaceSecondsUnits},
+                           kTimerHistoryValue,
+                           PresetRule::MostRecent})
 {
 }
 

@@ -6,35 +6,45 @@
 #pragma once
 
 // clang-format off
-#define HG_STRINGS(X)            \
-    X(ProgramName, 1000)         \
-    X(StatusNotSet, 1001)        \
-    X(StatusSet, 1002)           \
-    X(StatusPaused, 1003)        \
-    X(TipAlarm, 1004)            \
-    X(TipTimer, 1005)            \
-    X(TipCounter, 1006)          \
-    X(TipShutdown, 1007)         \
-    X(TipPaused, 1008)           \
-    X(TipMode, 1009)             \
-    X(RefusalWhileRunning, 1010) \
-    X(RefusalHourAbove23, 1011)  \
-    X(RefusalNoTime, 1012)       \
-    X(WebsiteUnavailable, 1013)  \
-    X(TimerNotice, 1014)         \
-    X(CounterOverflow, 1015)     \
-    X(AlarmNotice, 1016)         \
-    X(ModeShutdown, 1017)        \
-    X(ModeSleep, 1018)           \
-    X(ModeHibernate, 1019)       \
-    X(WarningShutdown, 1020)     \
-    X(WarningSleep, 1021)        \
-    X(WarningHibernate, 1022)    \
-    X(ShutdownSkipped, 1023)     \
-    X(CouldNotStart, 1024)       \
-    X(RefusalNoSleep, 1025)      \
+#define HG_STRINGS(X)             \
+    X(ProgramName, 1000)          \
+    X(StatusNotSet, 1001)         \
+    X(StatusSet, 1002)            \
+    X(StatusPaused, 1003)         \
+    X(TipAlarm, 1004)             \
+    X(TipTimer, 1005)             \
+    X(TipCounter, 1006)           \
+    X(TipShutdown, 1007)          \
+    X(TipPaused, 1008)            \
+    X(TipMode, 1009)              \
+    X(RefusalWhileRunning, 1010)  \
+    X(RefusalHourAbove23, 1011)   \
+    X(RefusalNoTime, 1012)        \
+    X(WebsiteUnavailable, 1013)   \
+    X(TimerNotice, 1014)          \
+    X(CounterOverflow, 1015)      \
+    X(AlarmNotice, 1016)          \
+    X(ModeShutdown, 1017)         \
+    X(ModeSleep, 1018)            \
+    X(ModeHibernate, 1019)        \
+    X(WarningShutdown, 1020)      \
+    X(WarningSleep, 1021)         \
+    X(WarningHibernate, 1022)     \
+    X(ShutdownSkipped, 1023)      \
+    X(CouldNotStart, 1024)        \
+    X(RefusalNoSleep, 1025)       \
     X(RefusalNoHibernation, 1026) \
-    X(ShutdownFailed, 1027)
+    X(ShutdownFailed, 1027)       \
+    X(PickerName, 1028)           \
+    X(RecentTimes, 1029)          \
+    X(SelectorName, 1030)         \
+    X(DigitButtonName, 1031)      \
+    X(PlaceHoursTens, 1032)       \
+    X(PlaceHoursUnits, 1033)      \
+    X(PlaceMinutesTens, 1034)     \
+    X(PlaceMinutesUnits, 1035)    \
+    X(PlaceSecondsTens, 1036)     \
+    X(PlaceSecondsUnits, 1037)
 // clang-format on
 
 // The texts of the code
@@ -72,6 +82,17 @@
 #define HG_JA_RefusalNoSleep " この PC はスリープできません。"
 #define HG_JA_RefusalNoHibernation " この PC は休止状態にできません。"
 #define HG_JA_ShutdownFailed "電源の遮断：　実行できませんでした。"
+// What a screen reader calls the custom-drawn controls, and each digit button: its place in the time, then its digit
+#define HG_JA_PickerName "数字の選択"
+#define HG_JA_RecentTimes "最近使った時刻"
+#define HG_JA_SelectorName "動作"
+#define HG_JA_DigitButtonName "%1、%2"
+#define HG_JA_PlaceHoursTens "時（十の位）"
+#define HG_JA_PlaceHoursUnits "時（一の位）"
+#define HG_JA_PlaceMinutesTens "分（十の位）"
+#define HG_JA_PlaceMinutesUnits "分（一の位）"
+#define HG_JA_PlaceSecondsTens "秒（十の位）"
+#define HG_JA_PlaceSecondsUnits "秒（一の位）"
 
 // The texts of the dialog templates and the menu
 #define HG_JA_Menu "メニュー"
@@ -129,6 +150,16 @@
 #define HG_EN_RefusalNoSleep " This PC cannot sleep."
 #define HG_EN_RefusalNoHibernation " This PC cannot hibernate."
 #define HG_EN_ShutdownFailed "Power-off could not be carried out."
+#define HG_EN_PickerName "Choose a digit"
+#define HG_EN_RecentTimes "Recent times"
+#define HG_EN_SelectorName "Action"
+#define HG_EN_DigitButtonName "%1, %2"
+#define HG_EN_PlaceHoursTens "Hours, tens"
+#define HG_EN_PlaceHoursUnits "Hours, units"
+#define HG_EN_PlaceMinutesTens "Minutes, tens"
+#define HG_EN_PlaceMinutesUnits "Minutes, units"
+#define HG_EN_PlaceSecondsTens "Seconds, tens"
+#define HG_EN_PlaceSecondsUnits "Seconds, units"
 
 #define HG_EN_Menu "Menu"
 #define HG_EN_QuickSet "Quick set"

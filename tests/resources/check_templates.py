@@ -48,6 +48,7 @@ COMPANY, LEGAL_NOTICE = DEFINES["HG_COMPANY_NAME"], DEFINES["HG_LEGAL_NOTICE"]
 WS_POPUP, WS_VISIBLE, WS_CAPTION, WS_BORDER, WS_SYSMENU = 0x80000000, 0x10000000, 0xC00000, 0x800000, 0x80000
 DS_MODALFRAME, DS_SETFONT = 0x80, 0x40
 WS_EX_TOPMOST, WS_EX_TOOLWINDOW, WS_EX_APPWINDOW = 0x8, 0x80, 0x40000
+WS_TABSTOP = 0x10000
 BS_TYPE, BS_DEFPUSHBUTTON, BS_AUTOCHECKBOX, BS_PUSHLIKE, BS_CENTERED = 0xF, 1, 3, 0x1000, 0xF00
 SS_TYPE, SS_CENTER, SS_ICON, SS_WHITEFRAME, SS_NOTIFY, SS_CENTERIMAGE, SS_SUNKEN = 0x1F, 1, 3, 9, 0x100, 0x200, 0x1000
 BUTTON, STATIC = 0x80, 0x82
@@ -222,6 +223,7 @@ def control_rules(did, controls):
         if cid == 1052:
             want = SS_WHITEFRAME | SS_NOTIFY
             yield name + " bare placeholder", style & (SS_TYPE | SS_NOTIFY | WS_BORDER) == want and text == "", hex(style)
+            yield name + " a tab stop", style & WS_TABSTOP == WS_TABSTOP, hex(style)
         if cls == BUTTON and cid in (1, 2, 1053, 1047):
             kind = {1: BS_DEFPUSHBUTTON, 1047: BS_AUTOCHECKBOX}.get(cid, 0)
             yield name + " button kind", style & BS_TYPE == kind, hex(style)

@@ -45,9 +45,9 @@ TEST_P(TextList, EveryTextIsThereWithThePlacesForItsValues)
     const struct {
         TextId id;
         size_t values;
-    } withValues[] = {{TextId::TipAlarm, 1},    {TextId::TipTimer, 1},   {TextId::TipCounter, 1},
-                      {TextId::TipShutdown, 1}, {TextId::TipPaused, 1},  {TextId::TipMode, 2},
-                      {TextId::TimerNotice, 2}, {TextId::AlarmNotice, 2}};
+    } withValues[] = {{TextId::TipAlarm, 1},    {TextId::TipTimer, 1},    {TextId::TipCounter, 1},
+                      {TextId::TipShutdown, 1}, {TextId::TipPaused, 1},   {TextId::TipMode, 2},
+                      {TextId::TimerNotice, 2}, {TextId::AlarmNotice, 2}, {TextId::DigitButtonName, 2}};
     for (const TextId id : kAllTextIds) {
         const std::wstring& text = Listed(GetParam())[id];
         EXPECT_FALSE(text.empty()) << static_cast<unsigned>(id);

@@ -22,7 +22,7 @@ constexpr Rgb kBand{144, 144, 255};
 // The power-off panel's template with a selector of its own, filled as the panel fills it.
 class ModeDialog : public CDialog {
 public:
-    ModeDialog() : CDialog(IDD_SHUTDOWN), m_cbMode(theApp.ScreenScale()) {}
+    ModeDialog() : CDialog(IDD_SHUTDOWN), m_cbMode(theApp.ScreenScale(), Japanese(TextId::SelectorName)) {}
 
     TComboBox m_cbMode;
     // Clicks the placeholder reported to its dialog.
@@ -276,24 +276,33 @@ TEST_F(Selector, WhileTheListIsOpenGetCurSelAndTheFieldKeepTheConfirmedChoice)
     EXPECT_EQ(Mode().GetCurSel(), 1);
 }
 
-TEST_F(Selector, KeyboardInputAndFocusChangesHaveNoEffect)
+// With the focus, the arrows, Home and End change the choice without wrapping, F4 and Alt+Down open the list; other
+// keys do nothing. A focus rectangle inside the field shows the focus.
+TEST_F(Selector, TheKeysChangeTheChoiceAndOpenTheListAndTheFocusShows)
 {
-    const std::vector<Rgb> shutdown = Picture(Field());
+    const Rect topEdge{1, 1, 20, 2};
+    EXPECT_EQ(DarkestPixel(Field(), topEdge), kWhite);
     ::SetFocus(Field());
-    for (const UINT key : {VK_DOWN, VK_UP, VK_SPACE, VK_RETURN, VK_F4, VK_NEXT}) {
-        ::SendMessageW(Field(), WM_KEYDOWN, key, 1);
-        ::SendMessageW(Field(), WM_KEYUP, key, 1);
+    EXPECT_NE(DarkestPixel(Field(), topEdge), kWhite) << "no focus rectangle";
+    EXPECT_EQ(::SendMessageW(Field(), WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
+    const struct {
+        UINT key;
+        int choice;
+    } keys[] = {{VK_DOWN, 1}, {VK_RIGHT, 2}, {VK_DOWN, 2},  {VK_HOME, 0},   {VK_UP, 0},
+                {VK_END, 2},  {VK_LEFT, 1},  {VK_SPACE, 1}, {VK_RETURN, 1}, {VK_NEXT, 1}};
+    for (const auto& k : keys) {
+        ::SendMessageW(Field(), WM_KEYDOWN, k.key, 1);
+        EXPECT_EQ(Mode().GetCurSel(), k.choice) << k.key;
     }
-    ::SendMessageW(Field(), WM_CHAR, L's', 1);
-    // Alt+Down, the usual key that opens a drop-down list.
+    Open([](HWND list) { PostKey(list, VK_ESCAPE); });
+    m_watcher->Then([](HWND list) { PostKey(list, VK_RETURN); });
+    ::SendMessageW(Field(), WM_KEYDOWN, VK_F4, 1);
+    m_watcher->Then([](HWND list) { PostKey(list, VK_ESCAPE); });
     ::SendMessageW(Field(), WM_SYSKEYDOWN, VK_DOWN, 1 | (1 << 29));
+    EXPECT_EQ(m_watcher->SeenCount(), 3);
+    EXPECT_EQ(Mode().GetCurSel(), 1);
     ::SetFocus(::GetDlgItem(m_dialog->m_hWnd, IDC_SET));
-    PumpMessages();
-
-    EXPECT_EQ(m_watcher->SeenCount(), 0) << "a list opened";
-    EXPECT_EQ(Mode().GetCurSel(), 0);
-    EXPECT_FALSE(HasUpdateRegion(Field()));
-    EXPECT_EQ(Picture(Field()), shutdown);
+    EXPECT_EQ(ClientPixel(Field(), {1, 1}), kWhite);
 }
 
 }  // namespace

@@ -100,8 +100,14 @@ void PostKey(HWND window, UINT key)
     ::PostMessageW(window, WM_KEYDOWN, key, 1);
 }
 
+void ParkPointer()
+{
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
 void FocusControl(HWND panel, int id)
 {
+    ParkPointer();
     ::SetForegroundWindow(panel);
     ::SetFocus(::GetDlgItem(panel, id));
     PumpMessages();

@@ -30,7 +30,7 @@ void ChooseRow(HWND list, int row);
 // A key as the keyboard delivers it; it is handled once the caller returns to the message loop.
 void PostKey(HWND window, UINT key);
 
-// Gives a control of a panel the keyboard focus, with the panel as the foreground window.
+// Gives a control of a panel the keyboard focus, with the panel as the foreground window, and parks the pointer.
 void FocusControl(HWND panel, int id);
 // Real key presses: each key down and up through SendInput, to the window that has the keyboard focus. They come
 // through the X server, at a time of its own; this handles messages, in whatever loop runs, until the last key is up.
@@ -59,8 +59,17 @@ using DigitTexts = std::array<std::wstring, 4>;
 
 RECT ScreenRectOf(HWND panel, int id);
 
+// Moves the pointer out of the way, to the bottom of the screen: a popup that opens under it would take its
+// highlight from it, and an earlier test may have left it anywhere.
+void ParkPointer();
+
 class TimeFieldTest : public StartedAppTest {
 protected:
+    void SetUp() override
+    {
+        StartedAppTest::SetUp();
+        ParkPointer();
+    }
     // Shows the panel through its menu command, as the user does; returns its window.
     HWND ShowPanel(Panel panel);
 };

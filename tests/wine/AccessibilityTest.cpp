@@ -1,0 +1,258 @@
+// What a screen reader finds in the drawn controls and the time field, in both languages, and hears as the user moves
+// through them; and the drawn controls' colours in a high-contrast theme.
+#include <oleacc.h>
+
+#include <tuple>
+#include <vector>
+
+#include "app/HourgladeApp.h"
+#include "controls/TComboBox.h"
+#include "panels/ShutdownDlg.h"
+#include "res/resource.h"
+#include "tests/TextList.h"
+#include "tests/wine/FakeDisplayLanguage.h"
+#include "tests/wine/FakeHighContrast.h"
+#include "tests/wine/TimeFieldHarness.h"
+
+namespace {
+
+// The client area's object of a window, as a screen reader asks for it.
+class Accessible {
+public:
+    explicit Accessible(HWND window)
+    {
+        ::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                     reinterpret_cast<void**>(&m_object));
+    }
+    ~Accessible()
+    {
+        if (m_object) m_object->Release();
+    }
+    Accessible(const Accessible&) = delete;
+    Accessible& operator=(const Accessible&) = delete;
+
+    std::wstring Name(long child = CHILDID_SELF) const { return Text(&IAccessible::get_accName, child); }
+    std::wstring Value(long child = CHILDID_SELF) const { return Text(&IAccessible::get_accValue, child); }
+    long Role(long child = CHILDID_SELF) const { return Number(&IAccessible::get_accRole, child); }
+    long State(long child = CHILDID_SELF) const { return Number(&IAccessible::get_accState, child); }
+    long ChildCount() const
+    {
+        long count = -1;
+        if (m_object) m_object->get_accChildCount(&count);
+        return count;
+    }
+
+private:
+    static VARIANT Child(long child)
+    {
+        VARIANT id{};
+        id.vt = VT_I4;
+        id.lVal = child;
+        return id;
+    }
+    std::wstring Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), long child) const
+    {
+        BSTR text = nullptr;
+        if (!m_object || (m_object->*get)(Child(child), &text) != S_OK || !text) return L"(none)";
+        std::wstring result(text);
+        ::SysFreeString(text);
+        return result;
+    }
+    long Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), long child) const
+    {
+        VARIANT number{};
+        if (!m_object || (m_object->*get)(Child(child), &number) != S_OK || number.vt != VT_I4) return -1;
+        return number.lVal;
+    }
+
+    IAccessible* m_object = nullptr;
+};
+
+class ScreenReader : public TimeFieldTest, public ::testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override
+    {
+        fake_language::Set(GetParam() == Language::Japanese ? MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)
+                                                            : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+        TimeFieldTest::SetUp();
+    }
+    const std::wstring& Text(TextId id) const { return Listed(GetParam())[id]; }
+    std::wstring DigitName(TextId place, const wchar_t* digit) const
+    {
+        return Listed(GetParam()).Format(TextId::DigitButtonName, Text(place), digit);
+    }
+};
+
+TEST_P(ScreenReader, FindsTheDrawnControlsAsNamedListsAndAComboBoxAndEveryButtonNamed)
+{
+    const HWND powerOff = ShowPanel(Panel::Shutdown);
+    const HWND timer = ShowPanel(Panel::Timer);
+    EXPECT_EQ(Accessible(::GetDlgItem(powerOff, IDC_DIGIT1)).Name(), DigitName(TextId::PlaceHoursTens, L"0"));
+    SetDigits(timer, {L"0", L"0", L"5", L"0"});
+    EXPECT_EQ(Accessible(::GetDlgItem(timer, IDC_DIGIT3)).Name(), DigitName(TextId::PlaceSecondsTens, L"5"));
+    EXPECT_EQ(Accessible(::GetDlgItem(timer, IDC_DIGIT2)).Name(), DigitName(TextId::PlaceMinutesUnits, L"0"));
+    EXPECT_EQ(Accessible(::GetDlgItem(timer, IDC_HISTORY)).Name(), Text(TextId::RecentTimes));
+
+    const Accessible selector(::GetDlgItem(powerOff, IDC_MODE));
+    EXPECT_EQ(std::tuple(selector.Role(), selector.Name(), selector.Value()),
+              std::tuple(long{ROLE_SYSTEM_COMBOBOX}, Text(TextId::SelectorName), Text(TextId::ModeShutdown)));
+    EXPECT_TRUE(selector.State() & STATE_SYSTEM_COLLAPSED);
+
+    // The power-off's hours: 0 to 2 may be chosen, the others are unavailable.
+    Watcher().Then([this](HWND picker) {
+        const Accessible list(picker);
+        EXPECT_EQ(std::tuple(list.Role(), list.Name(), list.ChildCount()),
+                  std::tuple(long{ROLE_SYSTEM_LIST}, Text(TextId::PickerName), 10L));
+        EXPECT_EQ(std::tuple(list.Role(4), list.Name(4)), std::tuple(long{ROLE_SYSTEM_LISTITEM}, std::wstring(L"3")));
+        EXPECT_TRUE(list.State(4) & STATE_SYSTEM_UNAVAILABLE);
+        EXPECT_FALSE(list.State(3) & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_FOCUSED));
+        PostKey(picker, VK_DOWN);
+        PumpMessages();
+        EXPECT_EQ(list.State(1) & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED),
+                  STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED);
+        EndPopup(picker, -1);
+    });
+    Click(powerOff, IDC_DIGIT1);
+
+    PanelObject(Panel::Shutdown).m_history = {L"07:30", L"21:05"};
+    Watcher().Then([this](HWND dropDown) {
+        const Accessible list(dropDown);
+        EXPECT_EQ(std::tuple(list.Role(), list.Name(), list.ChildCount(), list.Name(2)),
+                  std::tuple(long{ROLE_SYSTEM_LIST}, Text(TextId::RecentTimes), 2L, std::wstring(L"21:05")));
+        EndPopup(dropDown, -1);
+    });
+    Click(powerOff, IDC_HISTORY);
+
+    // The error popup is named by its message.
+    Watcher().Then([this](HWND popup) {
+        EXPECT_EQ(Accessible(popup).Name(), Text(TextId::RefusalHourAbove23));
+        EndPopup(popup, -1);
+    });
+    SetDigits(powerOff, {L"2", L"4", L"0", L"0"});
+    Click(powerOff, IDC_SET);
+    EXPECT_EQ(Watcher().SeenCount(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, ScreenReader, ::testing::Values(Language::Japanese, Language::English),
+                         [](const auto& info) { return info.param == Language::Japanese ? "Japanese" : "English"; });
+
+// The events a screen reader hears, as an in-process hook sees them: the event, the window and the child.
+std::vector<std::tuple<DWORD, HWND, long>> g_events;
+
+void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT) g_events.emplace_back(event, window, child);
+}
+
+class ScreenReaderEvents : public TimeFieldTest {
+protected:
+    void SetUp() override
+    {
+        TimeFieldTest::SetUp();
+        m_hook = ::SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_VALUECHANGE, nullptr, &RecordEvent,
+                                   ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+        g_events.clear();
+    }
+    void TearDown() override
+    {
+        ::UnhookWinEvent(m_hook);
+        TimeFieldTest::TearDown();
+    }
+    // The events since the last look, of one window.
+    static std::vector<std::pair<DWORD, long>> EventsOf(HWND window)
+    {
+        PumpMessages();
+        std::vector<std::pair<DWORD, long>> events;
+        for (const auto& [event, source, child] : g_events)
+            if (source == window) events.emplace_back(event, child);
+        g_events.clear();
+        return events;
+    }
+
+    HWINEVENTHOOK m_hook = nullptr;
+};
+
+using Events = std::vector<std::pair<DWORD, long>>;
+
+TEST_F(ScreenReaderEvents, HearTheHighlightMoveARowGoAndTheChoiceChange)
+{
+    const HWND powerOff = ShowPanel(Panel::Shutdown);
+    Watcher().Then([](HWND picker) {
+        EXPECT_EQ(EventsOf(picker), (Events{{EVENT_OBJECT_FOCUS, CHILDID_SELF}})) << "at the opening";
+        PostKey(picker, VK_DOWN);
+        PostKey(picker, VK_RIGHT);
+        PumpMessages();
+        EXPECT_EQ(EventsOf(picker), (Events{{EVENT_OBJECT_SELECTION, 1},
+                                            {EVENT_OBJECT_FOCUS, 1},
+                                            {EVENT_OBJECT_SELECTION, 2},
+                                            {EVENT_OBJECT_FOCUS, 2}}));
+        EndPopup(picker, -1);
+    });
+    Click(powerOff, IDC_DIGIT2);
+
+    PanelObject(Panel::Shutdown).m_history = {L"07:30", L"21:05"};
+    Watcher().Then([](HWND dropDown) {
+        EventsOf(dropDown);
+        PostKey(dropDown, VK_DOWN);
+        PostKey(dropDown, VK_DELETE);
+        PumpMessages();
+        EXPECT_EQ(EventsOf(dropDown), (Events{{EVENT_OBJECT_SELECTION, 1},
+                                              {EVENT_OBJECT_FOCUS, 1},
+                                              {EVENT_OBJECT_REORDER, CHILDID_SELF},
+                                              {EVENT_OBJECT_SELECTION, 1},
+                                              {EVENT_OBJECT_FOCUS, 1}}));
+        EndPopup(dropDown, -1);
+    });
+    Click(powerOff, IDC_HISTORY);
+
+    // Tab from Set reaches the selector, where Down chooses sleep.
+    const HWND selector = ::GetDlgItem(powerOff, IDC_MODE);
+    FocusControl(powerOff, IDC_SET);
+    PressKeys({VK_TAB});
+    ASSERT_EQ(::GetFocus(), selector);
+    PressKeys({VK_DOWN});
+    EXPECT_EQ(theApp.m_pShutdownDlg->m_cbMode.GetCurSel(), 1);
+    const Events events = EventsOf(selector);
+    EXPECT_NE(std::find(events.begin(), events.end(), std::pair<DWORD, long>{EVENT_OBJECT_VALUECHANGE, CHILDID_SELF}),
+              events.end());
+    Watcher().Then([](HWND list) { PostKey(list, VK_ESCAPE); });
+    PressKeys({VK_F4});
+    const Events opened = EventsOf(selector);
+    EXPECT_EQ(std::count(opened.begin(), opened.end(), std::pair<DWORD, long>{EVENT_OBJECT_STATECHANGE, CHILDID_SELF}),
+              2)
+        << "the list opened and closed";
+}
+
+// A panel that disables Stop while it has the focus gives the focus to Set first.
+TEST_F(ScreenReaderEvents, TheFocusNeverRestsOnADisabledControl)
+{
+    const HWND timer = ShowPanel(Panel::Timer);
+    SetDigits(timer, {L"0", L"0", L"0", L"5"});
+    Click(timer, IDC_SET);
+    FocusControl(timer, IDC_STOP);
+    Click(timer, IDC_SET);
+    EXPECT_FALSE(IsEnabled(timer, IDC_STOP));
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(timer, IDC_SET));
+}
+
+// In a high-contrast theme the drawn controls paint with the system's colours alone.
+TEST_F(ScreenReaderEvents, InHighContrastTheDrawnControlsTakeTheSystemsColours)
+{
+    constexpr SystemColours kTheme{{10, 20, 30}, {250, 240, 230}, {0, 120, 215}, {255, 255, 0}, {128, 128, 0}};
+    fake_high_contrast::Set(kTheme);
+    const HWND powerOff = ShowPanel(Panel::Shutdown);
+    const HWND selector = ::GetDlgItem(powerOff, IDC_MODE);
+    ::InvalidateRect(selector, nullptr, TRUE);
+    EXPECT_EQ(ClientPixel(selector, {ClientOf(selector).right - 2, 1}), kTheme.window);
+    Watcher().Then([&](HWND picker) {
+        EXPECT_EQ(ClientPixel(picker, {2, 40}), kTheme.window);
+        PostKey(picker, VK_DOWN);
+        PumpMessages();
+        EXPECT_EQ(ClientPixel(picker, {4, 4}), kTheme.highlight);
+        EndPopup(picker, -1);
+    });
+    Click(powerOff, IDC_DIGIT1);
+    fake_high_contrast::Set(std::nullopt);
+}
+
+}  // namespace
