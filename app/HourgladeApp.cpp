@@ -155,6 +155,18 @@ PanelDlg* CHourgladeApp::FeaturePanel(Clock clock) const
     return m_pShutdownDlg;
 }
 
+void CHourgladeApp::OnNoticeOpened(HWND notice, const std::wstring& text)
+{
+    m_openNotices.push_back(notice);
+    if (m_pMainDlg) m_pMainDlg->m_trayIcon.ShowNotification(Text(TextId::ProgramName), text);
+}
+
+void CHourgladeApp::OnNoticeClosed(HWND notice)
+{
+    std::erase(m_openNotices, notice);
+    if (m_openNotices.empty() && m_pMainDlg) m_pMainDlg->m_trayIcon.ClearNotification();
+}
+
 void CHourgladeApp::ClockTicked()
 {
     m_pMainDlg->RefreshTip();
@@ -173,5 +185,6 @@ int CHourgladeApp::ExitInstance()
         m_gdiplusToken = 0;
     }
     if (std::exchange(m_bComStarted, false)) ::CoUninitialize();
+    m_openNotices.clear();
     return CWinApp::ExitInstance();
 }

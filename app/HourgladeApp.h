@@ -2,6 +2,8 @@
 // The application object: starts the program with its five hidden panels, holds the state through which the
 // panels reach each other, and shuts the drawing library down at the end.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "app/Clocks.h"
 #include "app/SingleInstance.h"
@@ -28,6 +30,12 @@ public:
     int ExitInstance() override;
     // Every resource in the language of the windows, or else in Japanese.
     const void* FindResourceData(LPCWSTR type, UINT id) const override;
+    // The icon shows the notice opened last as a notification of its own (a toast on Windows 10 and 11), until the
+    // last open notice has closed.
+    void OnNoticeOpened(HWND notice, const std::wstring& text) override;
+    void OnNoticeClosed(HWND notice) override;
+    // The notice opened last of those still open; null for none.
+    HWND LastOpenNotice() const { return m_openNotices.empty() ? nullptr : m_openNotices.back(); }
 
     // The one way a clock's state changes: the state member is written, then the main panel's status lines, the
     // icon and its tip follow.
@@ -72,6 +80,7 @@ private:
 
     SingleInstance m_singleInstance;
     TextTable m_texts;
+    std::vector<HWND> m_openNotices;
     // COM serves the screen readers' objects; it was started on this thread and is to be ended with the program.
     bool m_bComStarted = false;
 };

@@ -1,6 +1,13 @@
 #include "controls/MsgDlg.h"
 
+#include "framework/App.h"
 #include "res/resource.h"
+
+// clang-format off
+BEGIN_MESSAGE_MAP(MsgDlg, CDialog)
+    ON_MESSAGE(WM_DESTROY, OnDestroy)
+END_MESSAGE_MAP()
+// clang-format on
 
 MsgDlg::MsgDlg(const std::wstring& text) : CDialog(IDD_NOTICE), m_strText(text)
 {
@@ -21,7 +28,14 @@ BOOL MsgDlg::OnInitDialog()
     const POINT place = CentreOfWorkArea();
     SetWindowPos(HWND_TOPMOST, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     ::MessageBeep(MB_ICONASTERISK);
+    AfxGetApp()->OnNoticeOpened(m_hWnd, m_strText);
     return TRUE;
+}
+
+LRESULT MsgDlg::OnDestroy(WPARAM, LPARAM)
+{
+    AfxGetApp()->OnNoticeClosed(m_hWnd);
+    return Default();
 }
 
 POINT MsgDlg::CentreOfWorkArea() const

@@ -2,7 +2,8 @@
 // The notice of a clock that has run out or is about to act: a small topmost window with the program's icon and
 // one line of text, announced with the information beep. Only Esc or its close box closes it.
 //
-// It is owned by no window and disables none, so that a notice left open holds up no panel and no other clock.
+// It is owned by no window and disables none, so that a notice left open holds up no panel and no other clock. The
+// application object hears when it opens and closes, to tell of it in the notification area too.
 #include <string>
 
 #include "framework/Dialog.h"
@@ -24,6 +25,9 @@ protected:
     // Enter does nothing; Esc and the close box close the notice.
     void OnOK() override {}
     void OnCancel() override { EndDialog(kClosed); }
+    LRESULT OnDestroy(WPARAM, LPARAM);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     // Without an owner the window system would put the notice at the screen's top-left corner: the top-left corner

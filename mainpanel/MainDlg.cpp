@@ -24,7 +24,8 @@ const UINT WM_TASKBARCREATED = ::RegisterWindowMessageW(L"TaskbarCreated");
 
 static_assert(tray_event::kContextMenu == WM_CONTEXTMENU && tray_event::kLeftPress == WM_LBUTTONDOWN &&
               tray_event::kLeftDoubleClick == WM_LBUTTONDBLCLK && tray_event::kRightPress == WM_RBUTTONDOWN &&
-              tray_event::kSelect == NIN_SELECT && tray_event::kKeySelect == NIN_KEYSELECT);
+              tray_event::kSelect == NIN_SELECT && tray_event::kKeySelect == NIN_KEYSELECT &&
+              tray_event::kNotificationClick == NIN_BALLOONUSERCLICK);
 }  // namespace
 
 // clang-format off
@@ -138,6 +139,9 @@ LRESULT CMainDlg::OnTrayNotify(WPARAM anchor, LPARAM eventAndIcon)
     case TrayAction::ShowMainPanel:
         ShowMainPanel();
         break;
+    case TrayAction::ShowNotice:
+        BringNoticeToFront();
+        break;
     case TrayAction::None:
         break;
     }
@@ -159,6 +163,15 @@ void CMainDlg::TrackTrayMenu(int popupIndex, POINT anchor, bool fromKeyboard)
     // Makes the menu's end take effect before the next click on the icon.
     PostMessage(WM_NULL);
     if (fromKeyboard) m_trayIcon.GiveFocusBack();
+}
+
+// The notice takes the keyboard, so that Esc closes it; Windows lets it in front after a click on its notification.
+void CMainDlg::BringNoticeToFront()
+{
+    const HWND notice = theApp.LastOpenNotice();
+    if (!notice) return;
+    ::SetForegroundWindow(notice);
+    ::SetFocus(notice);
 }
 
 LRESULT CMainDlg::OnTaskbarCreated(WPARAM, LPARAM)

@@ -71,6 +71,7 @@ private:
     void NoteTimeDisturbed();
     std::wstring CurrentTip() const;
     void TrackTrayMenu(int popupIndex, POINT anchor, bool fromKeyboard);
+    void BringNoticeToFront();
     void ShowMainPanel();
     static void ShowInTopmostBand(CWnd& panel);
     static void QuickSetTimer(const std::wstring& minutes);

@@ -41,6 +41,7 @@ void TrayIcon::SetTip(const std::wstring& tip)
 
 bool TrayIcon::Add(HWND owner, const std::wstring& tip)
 {
+    m_bRemoved = false;
     m_nid.hWnd = owner;
     SetTip(tip);
     m_bVersionSet = false;
@@ -99,11 +100,28 @@ bool TrayIcon::ShowTip(const std::wstring& tip)
     return IsAddPending() || Modify(kTipFlags, L"Changing the notification-area icon's tip");
 }
 
-// A version that the shell did not take at the add is asked for again with every change.
+// A version that the shell did not take at the add is asked for again with every change. A removed icon takes none:
+// a notice may close after the icon has gone with the session.
 bool TrayIcon::Modify(UINT flags, const wchar_t* what)
 {
+    if (m_bRemoved) return false;
     if (!m_bVersionSet) SetVersion();
     return Notify(NIM_MODIFY, flags, what);
+}
+
+bool TrayIcon::ShowNotification(const std::wstring& title, const std::wstring& text)
+{
+    wcsncpy_s(m_nid.szInfoTitle, title.c_str(), _TRUNCATE);
+    wcsncpy_s(m_nid.szInfo, text.c_str(), _TRUNCATE);
+    m_nid.dwInfoFlags = NIIF_INFO | NIIF_NOSOUND | NIIF_RESPECT_QUIET_TIME;
+    return IsAddPending() || Modify(NIF_INFO, L"Showing a notice as the notification-area icon's notification");
+}
+
+// An empty text takes the notification away.
+bool TrayIcon::ClearNotification()
+{
+    m_nid.szInfo[0] = L'\0';
+    return IsAddPending() || Modify(NIF_INFO, L"Taking the notification-area icon's notification away");
 }
 
 bool TrayIcon::GiveFocusBack()
@@ -113,6 +131,7 @@ bool TrayIcon::GiveFocusBack()
 
 bool TrayIcon::Remove()
 {
+    m_bRemoved = true;
     ::KillTimer(m_nid.hWnd, kRetryTimerId);
     return Notify(NIM_DELETE, 0, L"Removing the notification-area icon");
 }

@@ -25,6 +25,10 @@ public:
     bool ShowLook(bool active, const std::wstring& tip);
     // The tip alone; sent only when the shell does not have it yet.
     bool ShowTip(const std::wstring& tip);
+    // Shows a notice as the icon's notification, which replaces the one it had (quietly: the notice beeps itself), and
+    // takes it away.
+    bool ShowNotification(const std::wstring& title, const std::wstring& text);
+    bool ClearNotification();
     // Hands the keyboard focus back to the notification area, after a menu opened from the keyboard.
     bool GiveFocusBack();
     bool Remove();
@@ -47,5 +51,6 @@ private:
     // The tip the shell was last given.
     std::wstring m_strTipShown;
     bool m_bVersionSet = false;
+    bool m_bRemoved = false;
     int m_nRetriesLeft = 0;
 };

@@ -18,6 +18,8 @@ TrayCommand TrayInput::OnEvent(unsigned event, unsigned iconId, std::uint32_t no
         return OnKey(TrayAction::QuickMenu, now);
     case tray_event::kKeySelect:
         return OnKey(TrayAction::MainMenu, now);
+    case tray_event::kNotificationClick:
+        return {TrayAction::ShowNotice};
     default:
         // Among them kSelect, which follows a left click whose press has opened the menu already.
         return {};

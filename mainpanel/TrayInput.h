@@ -2,20 +2,21 @@
 // What the program does with the events of its notification-area icon, as the shell reports them to an icon of
 // version 4: the mouse as ever (a left press opens the main menu, a right press the quick-set menu, a double click
 // shows the main panel), and the keyboard too (Enter or Space on the icon opens the main menu, Shift+F10 or the
-// menu key the quick-set menu).
+// menu key the quick-set menu); a click on the icon's notification brings the notice it shows to the front.
 #include <cstdint>
 
 // Event codes of the icon's callback (the low word of its lParam), as the window system numbers them.
 namespace tray_event {
-inline constexpr unsigned kContextMenu = 0x007B;      // WM_CONTEXTMENU
-inline constexpr unsigned kLeftPress = 0x0201;        // WM_LBUTTONDOWN
-inline constexpr unsigned kLeftDoubleClick = 0x0203;  // WM_LBUTTONDBLCLK
-inline constexpr unsigned kRightPress = 0x0204;       // WM_RBUTTONDOWN
-inline constexpr unsigned kSelect = 0x0400;           // NIN_SELECT
-inline constexpr unsigned kKeySelect = 0x0401;        // NIN_KEYSELECT
+inline constexpr unsigned kContextMenu = 0x007B;        // WM_CONTEXTMENU
+inline constexpr unsigned kLeftPress = 0x0201;          // WM_LBUTTONDOWN
+inline constexpr unsigned kLeftDoubleClick = 0x0203;    // WM_LBUTTONDBLCLK
+inline constexpr unsigned kRightPress = 0x0204;         // WM_RBUTTONDOWN
+inline constexpr unsigned kSelect = 0x0400;             // NIN_SELECT
+inline constexpr unsigned kKeySelect = 0x0401;          // NIN_KEYSELECT
+inline constexpr unsigned kNotificationClick = 0x0405;  // NIN_BALLOONUSERCLICK
 }  // namespace tray_event
 
-enum class TrayAction { None, MainMenu, QuickMenu, ShowMainPanel };
+enum class TrayAction { None, MainMenu, QuickMenu, ShowMainPanel, ShowNotice };
 
 struct TrayCommand {
     TrayAction action = TrayAction::None;

@@ -55,6 +55,8 @@ TEST(TrayInput, MouseClicksOpenTheirMenusOnThePressAndIgnoreWhatFollowsThem)
             {kMenuCloses, 100},
             {kContextMenu, 120, kNothing}});
     Replay({{kLeftPress, 0, kMainMenu}, {kLeftRelease, 50, kNothing}, {kLeftDoubleClick, 200, kMainPanel}});
+    // A click on the icon's notification, also while a menu is open.
+    Replay({{kLeftPress, 0, kMainMenu}, {kNotificationClick, 100, {TrayAction::ShowNotice}}});
 }
 
 TEST(TrayInput, KeysOpenTheMenusOnceAndOnlyWhileNoneIsOpen)

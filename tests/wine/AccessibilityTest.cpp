@@ -1,5 +1,5 @@
 // What a screen reader finds in the drawn controls and the time field, in both languages, and hears as the user moves
-// through them; and the drawn controls' colours in a high-contrast theme.
+// through them; the notice shown by the icon too; and the drawn controls' colours in a high-contrast theme.
 #include <oleacc.h>
 
 #include <tuple>
@@ -7,11 +7,14 @@
 
 #include "app/HourgladeApp.h"
 #include "controls/TComboBox.h"
+#include "mainpanel/MainDlg.h"
 #include "panels/ShutdownDlg.h"
 #include "res/resource.h"
 #include "tests/TextList.h"
 #include "tests/wine/FakeDisplayLanguage.h"
 #include "tests/wine/FakeHighContrast.h"
+#include "tests/wine/FakeSecondTicks.h"
+#include "tests/wine/NotifyIconSpy.h"
 #include "tests/wine/TimeFieldHarness.h"
 
 namespace {
@@ -233,6 +236,35 @@ TEST_F(ScreenReaderEvents, TheFocusNeverRestsOnADisabledControl)
     Click(timer, IDC_SET);
     EXPECT_FALSE(IsEnabled(timer, IDC_STOP));
     EXPECT_EQ(::GetFocus(), ::GetDlgItem(timer, IDC_SET));
+}
+
+// The icon shows an open notice as its notification, takes it away when the notice closes, and a click on it brings
+// the notice to the front with the keyboard.
+TEST_F(ScreenReaderEvents, TheIconShowsTheNoticeAndAClickOnItBringsTheNoticeForward)
+{
+    NotifyIconSpy spy;
+    ASSERT_TRUE(spy.IsApplied());
+    const HWND timer = ShowPanel(Panel::Timer);
+    SetDigits(timer, {L"0", L"0", L"0", L"1"});
+    Click(timer, IDC_SET);
+    Watcher().Then([&spy, timer](HWND notice) {
+        const NOTIFYICONDATAW& shown = spy.Calls().back().data;
+        EXPECT_EQ(std::tuple(spy.Calls().back().message, shown.uFlags, std::wstring(shown.szInfoTitle),
+                             std::wstring(shown.szInfo), shown.dwInfoFlags),
+                  std::tuple(DWORD{NIM_MODIFY}, UINT{NIF_INFO}, std::wstring(L"Hourglade"),
+                             ControlText(notice, IDC_NOTICE_TEXT),
+                             DWORD{NIIF_INFO | NIIF_NOSOUND | NIIF_RESPECT_QUIET_TIME}));
+        ::SetForegroundWindow(timer);
+        ::SendMessageW(theApp.m_pMainDlg->m_hWnd, WM_TRAYNOTIFY, 0, MAKELPARAM(NIN_BALLOONUSERCLICK, 0));
+        EXPECT_EQ(::GetForegroundWindow(), notice);
+        EXPECT_EQ(::GetAncestor(::GetFocus(), GA_ROOT), notice);
+        EndPopup(notice, 0);
+    });
+    fake_ticks::Tick(timer);
+    ASSERT_EQ(Watcher().SeenCount(), 1);
+    EXPECT_EQ(std::tuple(spy.Calls().back().data.uFlags, std::wstring(spy.Calls().back().data.szInfo)),
+              std::tuple(UINT{NIF_INFO}, std::wstring()))
+        << "the notification stayed";
 }
 
 // In a high-contrast theme the drawn controls paint with the system's colours alone.
