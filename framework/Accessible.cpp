@@ -226,6 +226,14 @@ private:
     {
         return IsChild(id) && id.lVal >= 1 && id.lVal <= m_info->AccessibleChildCount();
     }
+    // Whom the window's own answers are for: the window itself or one of its children; none for a child it does not
+    // have, which a client may ask for.
+    std::optional<long> AskedId(const VARIANT& id) const
+    {
+        if (!IsChild(id)) return CHILDID_SELF;
+        if (IsOwnChild(id)) return id.lVal;
+        return std::nullopt;
+    }
     // The standard object answers for the window itself; children of the window's own it does not know.
     template <class Ask> HRESULT Standard(const VARIANT& id, Ask ask) const
     {
@@ -238,8 +246,8 @@ private:
     HRESULT Text(const VARIANT& id, BSTR* answer, TextOfInfo own, TextOfStandard standard) const
     {
         if (!Connected()) return RPC_E_DISCONNECTED;
-        const long child = id.vt == VT_I4 ? id.lVal : CHILDID_SELF;
-        const std::optional<std::wstring> text = own ? (m_info->*own)(child) : std::nullopt;
+        const std::optional<long> asked = AskedId(id);
+        const std::optional<std::wstring> text = own && asked ? (m_info->*own)(*asked) : std::nullopt;
         if (text || IsOwnChild(id)) return AnswerText(text, answer);
         return Standard(id, [&](const VARIANT& self) { return (m_standard->*standard)(self, answer); });
     }
@@ -249,8 +257,9 @@ private:
     HRESULT Number(const VARIANT& id, VARIANT* answer, NumberOfInfo own, NumberOfStandard standard) const
     {
         if (!Connected()) return RPC_E_DISCONNECTED;
-        const long child = id.vt == VT_I4 ? id.lVal : CHILDID_SELF;
-        if (const std::optional<long> number = (m_info->*own)(child)) return AnswerNumber(*number, answer);
+        const std::optional<long> asked = AskedId(id);
+        if (const std::optional<long> number = asked ? (m_info->*own)(*asked) : std::nullopt)
+            return AnswerNumber(*number, answer);
         return Standard(id, [&](const VARIANT& self) { return (m_standard->*standard)(self, answer); });
     }
 

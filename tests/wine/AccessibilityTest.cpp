@@ -122,6 +122,7 @@ TEST_P(ScreenReader, FindsTheDrawnControlsAsNamedListsAndAComboBoxAndEveryButton
         const Accessible list(dropDown);
         EXPECT_EQ(std::tuple(list.Role(), list.Name(), list.ChildCount(), list.Name(2)),
                   std::tuple(long{ROLE_SYSTEM_LIST}, Text(TextId::RecentTimes), 2L, std::wstring(L"21:05")));
+        EXPECT_EQ(std::tuple(list.Name(3), list.Role(3)), std::tuple(std::wstring(L"(none)"), -1L)) << "no third row";
         EndPopup(dropDown, -1);
     });
     Click(powerOff, IDC_HISTORY);
