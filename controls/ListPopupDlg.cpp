@@ -11,9 +11,19 @@ long ChildOf(int item)
 BOOL ListPopupDlg::OnInitDialog()
 {
     PopupDlg::OnInitDialog();
+    ::GetCursorPos(&m_lastPointer);
     // The system tells of the popup's taking the focus; of an item highlighted from the start, it cannot.
     if (HighlightedItem() >= 0) AnnounceHighlight();
     return TRUE;
+}
+
+bool ListPopupDlg::PointerMoved(POINT client)
+{
+    POINT screen = client;
+    ::ClientToScreen(m_hWnd, &screen);
+    if (screen.x == m_lastPointer.x && screen.y == m_lastPointer.y) return false;
+    m_lastPointer = screen;
+    return true;
 }
 
 void ListPopupDlg::HighlightMoved(bool byKey)

@@ -30,6 +30,9 @@ protected:
     virtual Rect ItemRect(int item, const Rect& client) const = 0;
     virtual int ItemAt(Point client) const = 0;
 
+    // Whether a WM_MOUSEMOVE at a client point comes from the pointer moving. The system sends one also when a window
+    // moves or changes size under a still pointer, which must not take the highlight from the keyboard.
+    bool PointerMoved(POINT client);
     // The highlight has moved, by a key or by the pointer: a screen reader hears of it. The caller repaints.
     void HighlightMoved(bool byKey);
     // Items have gone: a screen reader hears of the new order and of the highlight. The caller repaints.
@@ -50,4 +53,5 @@ private:
     long AccessibleFocus() const override;
 
     bool m_bHighlightByKey = false;
+    POINT m_lastPointer{};
 };

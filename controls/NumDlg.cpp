@@ -100,6 +100,7 @@ void NumDlg::DrawPicture(const DibSection& picture) const
 void NumDlg::OnMouseMove(UINT, POINT point)
 {
     Default();
+    if (!PointerMoved(point)) return;
     const int hover = m_layout.HoverAt({point.x, point.y}, m_nMaxDigit);
     if (hover != m_nHover) {
         m_nHover = hover;

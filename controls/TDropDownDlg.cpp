@@ -107,6 +107,7 @@ void TDropDownDlg::DrawRowText(HDC hDC, int row, Rgb colour) const
 void TDropDownDlg::OnMouseMove(UINT, POINT point)
 {
     Default();
+    if (!PointerMoved(point)) return;
     const int oldSel = m_nCurSel;
     const bool oldDeleteHot = m_bDeleteHot;
     const Rect client = ClientArea();

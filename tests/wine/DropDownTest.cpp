@@ -239,6 +239,12 @@ TEST_F(HistoryDropDown, KeysMoveTheHighlightDeleteAndChoose)
         PumpMessages();
         EXPECT_EQ(DropDownOf(popup).m_items, (std::vector<std::wstring>{L"06:00", L"08:15", L"09:00"}));
         EXPECT_EQ(HeightOf(popup), Layout().WindowHeight(3));
+        // The mouse move that the system sends after the list shrank, the pointer unmoved.
+        POINT pointer{};
+        ::GetCursorPos(&pointer);
+        ::ScreenToClient(popup, &pointer);
+        ::SendMessageW(popup, WM_MOUSEMOVE, 0, MAKELPARAM(pointer.x, pointer.y));
+        EXPECT_EQ(ClientPixel(popup, OverRow(popup, 1)), kBand) << "the still pointer took the highlight";
         PressKeys({VK_DOWN, VK_RETURN});
     });
     PressKeys({VK_SPACE});
