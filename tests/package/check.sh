@@ -13,7 +13,7 @@ probe_exe="$(dirname "$exe")/tests/e2e/hourglade_probe.exe"
 : "${WINEPREFIX:?}" "${DISPLAY:?}"
 export WINEDEBUG=-all
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+trap 'wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
 mkdir -p "$out"
 
 # shellcheck source=tests/lib.sh
@@ -135,6 +135,9 @@ else
 fi
 
 step "under Wine: install"
+# One Wine server for the whole check, as the test stages keep one: without it the server ends three seconds after
+# each program, and a program that starts just then depends on Wine handing over to a new server.
+wineserver -p
 win_folder() { winepath -u "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')"; }
 local_appdata=$(win_folder LOCALAPPDATA)
 appdata=$(win_folder APPDATA)
@@ -142,7 +145,14 @@ installed=$local_appdata/Programs/Hourglade/Hourglade.exe
 start_menu_link=$appdata/Microsoft/Windows/Start\ Menu/Programs/Hourglade.lnk
 startup_link=$appdata/Microsoft/Windows/Start\ Menu/Programs/StartUp/Hourglade.lnk
 settings='HKCU\Software\'"$company"'\Hourglade\Settings'
-msiexec() { wine msiexec "$@" /qn >/dev/null 2>&1; }
+# Each run of the installer writes its log over the last one's; a failure names where that run stopped.
+msiexec_log=$scratch/msiexec.log
+msiexec() { wine msiexec "$@" /qn /l*v "Z:${msiexec_log//\//\\}" >/dev/null 2>&1; }
+installer_failed() {
+  cp "$msiexec_log" "$out/package-msiexec.log" 2>/dev/null || true
+  fail "$1; the installer's log ($out/package-msiexec.log) ends: $(tail -n 3 "$msiexec_log" 2>/dev/null | tr -d '\r' |
+    paste -sd '|')"
+}
 # The installed-programs entries named Hourglade, as "version|publisher|web page", wherever Wine keeps them.
 entries() {
   local hive
@@ -155,7 +165,7 @@ entries() {
 # A shortcut names its target's full path in the local code page.
 links_to_installed() { [ -f "$1" ] && grep -aq 'Programs\\Hourglade\\Hourglade.exe' "$1"; }
 wine reg add "$settings" /v t_history /d '03:00|' /f >/dev/null 2>&1
-msiexec /i "$msi" || fail "msiexec /i ended with $?"
+msiexec /i "$msi" || installer_failed "msiexec /i ended with $?"
 cmp -s "$installed" "$exe" || fail "the installed program is not the tested one"
 links_to_installed "$start_menu_link" || fail "no Start-menu shortcut to the program"
 links_to_installed "$startup_link" || fail "no Startup shortcut to the program"
@@ -187,7 +197,7 @@ copies() {
 }
 wait_for 200 icon_in_slot 0 || fail "the installed program's icon did not appear"
 wait_for 100 probe panel alarm || fail "the installed program's panels do not exist"
-probe panel main | grep -q ^hidden || fail "a window is shown at start"
+main_panel=$(probe panel main) && [ "${main_panel%% *}" = hidden ] || fail "at start, the main panel: ${main_panel:-not found}"
 status=0
 timeout 60 wine "$(winepath -w "$installed")" || status=$?
 [ "$status" -eq 0 ] || fail "the second start ended with $status"
@@ -203,10 +213,12 @@ wait_for 100 icon_in_slot 1 || fail "a renamed copy did not start alongside"
 import -window root "$out/package-renamed.png"
 wineserver -k
 wait || true
+wineserver -w
+wineserver -p
 
 step "under Wine: install again (a repair), upgrade, downgrade"
 rm "$installed"
-msiexec /i "$msi" || fail "installing again ended with $?"
+msiexec /i "$msi" || installer_failed "installing again ended with $?"
 [ "$(entries | wc -l)" -eq 1 ] || fail "installing again left $(entries | wc -l) entries"
 cmp -s "$installed" "$exe" || fail "installing again did not restore the program"
 next_version="${version%.*}.$((${version##*.} + 1))"
@@ -219,7 +231,7 @@ next_msi=$scratch/next/Hourglade-$next_version-x64.msi
 read -r next_product_code next_package_code <<<"$(codes "$next_msi")"
 [ "$next_product_code" != "$product_code" ] && [ "$next_package_code" != "$package_code" ] ||
   fail "the newer package shares a code with the older one: $(codes "$next_msi")"
-msiexec /i "$next_msi" || fail "the upgrade ended with $?"
+msiexec /i "$next_msi" || installer_failed "the upgrade ended with $?"
 [ "$(entries)" = "$next_version|$company|$website" ] || fail "after the upgrade: $(entries | paste -sd ' ')"
 cmp -s "$installed" "$scratch/Hourglade.exe" || fail "the upgrade did not install the newer program"
 if msiexec /i "$msi"; then fail "installing $version over $next_version was not refused"; fi
@@ -231,13 +243,13 @@ gone() {
   [ ! -e "$installed" ] && [ ! -e "$(dirname "$installed")" ] && [ ! -e "$start_menu_link" ] &&
     [ ! -e "$startup_link" ] && [ -z "$(entries)" ]
 }
-msiexec /x "$next_msi" || fail "msiexec /x ended with $?"
+msiexec /x "$next_msi" || installer_failed "msiexec /x ended with $?"
 gone || fail "uninstalling left the program, its folder, a shortcut or the entry"
 wine reg query "$settings" /v t_history 2>/dev/null | grep -q '03:00|' || fail "uninstalling removed stored values"
-msiexec /i "$msi" STARTUP=0 || fail "msiexec /i STARTUP=0 ended with $?"
+msiexec /i "$msi" STARTUP=0 || installer_failed "msiexec /i STARTUP=0 ended with $?"
 links_to_installed "$start_menu_link" || fail "no Start-menu shortcut with STARTUP=0"
 [ ! -e "$startup_link" ] || fail "a Startup shortcut with STARTUP=0"
-msiexec /x "$msi" || fail "msiexec /x ended with $?"
+msiexec /x "$msi" || installer_failed "msiexec /x ended with $?"
 gone || fail "uninstalling after STARTUP=0 left something behind"
 
 step "signing"
