@@ -187,6 +187,7 @@ public:
         if (!Connected()) return RPC_E_DISCONNECTED;
         const long count = m_info->AccessibleChildCount();
         if (count == 0 || start.vt != VT_I4) return m_standard->accNavigate(direction, start, end);
+        if (IsChild(start) && !IsOwnChild(start)) return E_INVALIDARG;
         if (!end) return E_POINTER;
         long to = 0;
         if (start.lVal == CHILDID_SELF && (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD))
