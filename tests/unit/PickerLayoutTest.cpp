@@ -54,8 +54,12 @@ TEST(PickerLayout, HoverIsAlwaysADigitOrNone)
     }
 }
 
-TEST(PickerLayout, HighlightAndTextRectangles)
+TEST(PickerLayout, CellHighlightAndTextRectangles)
 {
+    EXPECT_EQ(PickerLayout(kUnit).CellRect(0), (Rect{0, 0, 54, 18}));
+    EXPECT_EQ(PickerLayout(kUnit).CellRect(5), (Rect{18, 36, 36, 54}));
+    EXPECT_EQ(PickerLayout(kQuarter).CellRect(9), (Rect{44, 66, 66, 88}));
+
     EXPECT_EQ(PickerLayout(kUnit).HighlightRect(0), (RectF{1, 1, 52, 16}));
     EXPECT_EQ(PickerLayout(kUnit).HighlightRect(5), (RectF{19, 37, 16, 16}));
     EXPECT_EQ(PickerLayout(kHalf).HighlightRect(3), (RectF{55.5, 28.5, 24, 24}));

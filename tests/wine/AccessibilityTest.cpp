@@ -1,11 +1,16 @@
-// What a screen reader finds in the drawn controls and the time field, in both languages, and hears as the user moves
-// through them; the notice shown by the icon too; and the drawn controls' colours in a high-contrast theme.
+// What a screen reader finds in the drawn controls and the time field, in both languages, asks of the lists, and hears
+// as the user moves through them; the notice shown by the icon too; and the drawn controls' colours in a high-contrast
+// theme.
 #include <oleacc.h>
 
+#include <array>
+#include <optional>
 #include <tuple>
 #include <vector>
 
 #include "app/HourgladeApp.h"
+#include "controls/DropDownLayout.h"
+#include "controls/PickerLayout.h"
 #include "controls/TComboBox.h"
 #include "mainpanel/MainDlg.h"
 #include "panels/ShutdownDlg.h"
@@ -44,14 +49,50 @@ public:
         if (m_object) m_object->get_accChildCount(&count);
         return count;
     }
+    // The child that a call answers with; none where it answers VT_EMPTY.
+    std::optional<long> Navigate(long direction, long start) const
+    {
+        return ChildAnswer([&](VARIANT& end) { return m_object->accNavigate(direction, Child(start), &end); });
+    }
+    std::optional<long> HitTest(POINT screen) const
+    {
+        return ChildAnswer([&](VARIANT& found) { return m_object->accHitTest(screen.x, screen.y, &found); });
+    }
+    std::optional<long> Focus() const
+    {
+        return ChildAnswer([&](VARIANT& focus) { return m_object->get_accFocus(&focus); });
+    }
+    std::optional<long> Selection() const
+    {
+        return ChildAnswer([&](VARIANT& selection) { return m_object->get_accSelection(&selection); });
+    }
+    // A child's rectangle on the screen, as left, top, right and bottom.
+    std::array<long, 4> Location(long child) const
+    {
+        long left = 0, top = 0, width = 0, height = 0;
+        if (m_object) m_object->accLocation(&left, &top, &width, &height, Child(child));
+        return {left, top, left + width, top + height};
+    }
+    IAccessible* operator->() const { return m_object; }
 
-private:
     static VARIANT Child(long child)
     {
         VARIANT id{};
         id.vt = VT_I4;
         id.lVal = child;
         return id;
+    }
+
+private:
+    // An answer that is neither a child id nor VT_EMPTY.
+    static constexpr long kNotAChild = -100;
+
+    template <class Call> std::optional<long> ChildAnswer(Call call) const
+    {
+        VARIANT answer{};
+        if (!m_object || FAILED(call(answer))) return kNotAChild;
+        if (answer.vt == VT_EMPTY) return std::nullopt;
+        return answer.vt == VT_I4 ? answer.lVal : kNotAChild;
     }
     std::wstring Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), long child) const
     {
@@ -140,6 +181,140 @@ TEST_P(ScreenReader, FindsTheDrawnControlsAsNamedListsAndAComboBoxAndEveryButton
 INSTANTIATE_TEST_SUITE_P(BothLanguages, ScreenReader, ::testing::Values(Language::Japanese, Language::English),
                          [](const auto& info) { return info.param == Language::Japanese ? "Japanese" : "English"; });
 
+// What a screen reader asks of the digit picker and the history drop-down beyond their names: the way from item to
+// item, where each item is on the screen, the highlight as the focus and the selection, and the answer of an object
+// it still holds once the list has closed.
+using ScreenReaderLists = TimeFieldTest;
+
+TEST_F(ScreenReaderLists, NavigateInTheItemsOrderAndStopAtEitherEnd)
+{
+    const HWND powerOff = ShowPanel(Panel::Shutdown);
+    Watcher().Then([](HWND picker) {
+        const Accessible list(picker);
+        const struct {
+            long direction, start;
+            std::optional<long> end;
+        } steps[] = {
+            {NAVDIR_FIRSTCHILD, CHILDID_SELF, 1},
+            {NAVDIR_LASTCHILD, CHILDID_SELF, 10},
+            {NAVDIR_NEXT, 3, 4},
+            {NAVDIR_PREVIOUS, 3, 2},
+            {NAVDIR_PREVIOUS, 1, std::nullopt},
+            {NAVDIR_NEXT, 10, std::nullopt},
+        };
+        for (const auto& step : steps)
+            EXPECT_EQ(list.Navigate(step.direction, step.start), step.end) << step.direction << " from " << step.start;
+        VARIANT end{};
+        EXPECT_EQ(list->accNavigate(NAVDIR_PREVIOUS, Accessible::Child(11), &end), E_INVALIDARG) << "from no item";
+        EndPopup(picker, -1);
+    });
+    Click(powerOff, IDC_DIGIT2);
+
+    PanelObject(Panel::Shutdown).m_history = {L"07:30", L"21:05"};
+    Watcher().Then([](HWND dropDown) {
+        const Accessible list(dropDown);
+        EXPECT_EQ(std::tuple(list.Navigate(NAVDIR_DOWN, 1), list.Navigate(NAVDIR_UP, 1), list.Navigate(NAVDIR_DOWN, 2)),
+                  std::tuple(std::optional<long>(2), std::optional<long>(), std::optional<long>()));
+        EndPopup(dropDown, -1);
+    });
+    Click(powerOff, IDC_HISTORY);
+}
+
+TEST_F(ScreenReaderLists, GiveEachItemsPlaceOnTheScreenAndTheItemAtAPoint)
+{
+    const HWND powerOff = ShowPanel(Panel::Shutdown);
+    // The hours' tens: the grey digits are items in their places too.
+    Watcher().Then([](HWND picker) {
+        const Accessible list(picker);
+        POINT origin{};
+        ::ClientToScreen(picker, &origin);
+        for (const int digit : {0, 2, 5, 9}) {
+            const Rect cell = PickerLayout(theApp.ScreenScale()).CellRect(digit);
+            EXPECT_EQ(list.Location(digit + 1), (std::array<long, 4>{origin.x + cell.left, origin.y + cell.top,
+                                                                     origin.x + cell.right, origin.y + cell.bottom}))
+                << "digit " << digit;
+            EXPECT_EQ(list.HitTest({origin.x + (cell.left + cell.right) / 2, origin.y + (cell.top + cell.bottom) / 2}),
+                      digit + 1)
+                << "digit " << digit;
+        }
+        RECT window{};
+        ::GetWindowRect(picker, &window);
+        EXPECT_EQ(list.HitTest({window.right - 1, window.bottom - 1}), CHILDID_SELF) << "in the picker, on no digit";
+        EndPopup(picker, -1);
+    });
+    Click(powerOff, IDC_DIGIT1);
+
+    PanelObject(Panel::Shutdown).m_history = {L"07:30", L"21:05"};
+    Watcher().Then([](HWND dropDown) {
+        const Accessible list(dropDown);
+        const Rect band = DropDownLayout(theApp.ScreenScale()).HighlightBand(1, ClientOf(dropDown));
+        POINT corners[] = {{band.left, band.top}, {ClientOf(dropDown).right, band.bottom}};
+        ::MapWindowPoints(dropDown, nullptr, corners, 2);
+        EXPECT_EQ(list.Location(2), (std::array<long, 4>{corners[0].x, corners[0].y, corners[1].x, corners[1].y}));
+        POINT overSecondRow{OverRow(dropDown, 1).x, OverRow(dropDown, 1).y};
+        ::ClientToScreen(dropDown, &overSecondRow);
+        EXPECT_EQ(list.HitTest(overSecondRow), 2);
+        EndPopup(dropDown, -1);
+    });
+    Click(powerOff, IDC_HISTORY);
+}
+
+TEST_F(ScreenReaderLists, FocusAndSelectionFollowTheHighlightThatAKeyMoves)
+{
+    const HWND powerOff = ShowPanel(Panel::Shutdown);
+    Watcher().Then([](HWND picker) {
+        const Accessible list(picker);
+        EXPECT_EQ(std::pair(list.Focus(), list.Selection()),
+                  std::pair(std::optional<long>(CHILDID_SELF), std::optional<long>()))
+            << "nothing highlighted: the list itself has the focus";
+        PostKey(picker, VK_DOWN);
+        PostKey(picker, VK_RIGHT);
+        PumpMessages();
+        EXPECT_EQ(std::pair(list.Focus(), list.Selection()), std::pair(std::optional<long>(2), std::optional<long>(2)));
+        EndPopup(picker, -1);
+    });
+    Click(powerOff, IDC_DIGIT2);
+
+    PanelObject(Panel::Shutdown).m_history = {L"07:30", L"21:05"};
+    Watcher().Then([](HWND dropDown) {
+        const Accessible list(dropDown);
+        PostKey(dropDown, VK_UP);
+        PumpMessages();
+        EXPECT_EQ(std::pair(list.Focus(), list.Selection()), std::pair(std::optional<long>(2), std::optional<long>(2)));
+        EndPopup(dropDown, -1);
+    });
+    Click(powerOff, IDC_HISTORY);
+}
+
+// A screen reader may hold a list's object after the list has closed: every call then says that it is disconnected.
+TEST_F(ScreenReaderLists, AnObjectHeldAfterItsListClosedAnswersThatItIsDisconnected)
+{
+    const HWND powerOff = ShowPanel(Panel::Shutdown);
+    std::optional<Accessible> held;
+    Watcher().Then([&](HWND picker) {
+        held.emplace(picker);
+        ASSERT_EQ(held->ChildCount(), 10);
+        EndPopup(picker, -1);
+    });
+    Click(powerOff, IDC_DIGIT1);
+    ASSERT_TRUE(held);
+
+    const VARIANT self = Accessible::Child(CHILDID_SELF);
+    BSTR name = nullptr;
+    long count = 0, left = 0, top = 0, width = 0, height = 0;
+    VARIANT answer{};
+    const std::pair<const char*, HRESULT> calls[] = {
+        {"get_accName", (*held)->get_accName(self, &name)},
+        {"get_accChildCount", (*held)->get_accChildCount(&count)},
+        {"accLocation", (*held)->accLocation(&left, &top, &width, &height, Accessible::Child(1))},
+        {"accHitTest", (*held)->accHitTest(0, 0, &answer)},
+        {"accNavigate", (*held)->accNavigate(NAVDIR_FIRSTCHILD, self, &answer)},
+        {"get_accFocus", (*held)->get_accFocus(&answer)},
+        {"get_accSelection", (*held)->get_accSelection(&answer)},
+    };
+    for (const auto& [call, result] : calls) EXPECT_EQ(result, RPC_E_DISCONNECTED) << call;
+}
+
 // The events a screen reader hears, as an in-process hook sees them: the event, the window and the child.
 std::vector<std::tuple<DWORD, HWND, long>> g_events;
 
@@ -227,21 +402,27 @@ TEST_F(ScreenReaderEvents, HearTheHighlightMoveARowGoAndTheChoiceChange)
         << "the list opened and closed";
 }
 
-// A panel that disables Stop while it has the focus gives the focus to Set first.
+// A panel that disables Stop while it has the focus gives the focus to Set first, and a screen reader hears it go
+// there.
 TEST_F(ScreenReaderEvents, TheFocusNeverRestsOnADisabledControl)
 {
     const HWND timer = ShowPanel(Panel::Timer);
+    const HWND set = ::GetDlgItem(timer, IDC_SET);
     SetDigits(timer, {L"0", L"0", L"0", L"5"});
     Click(timer, IDC_SET);
     FocusControl(timer, IDC_STOP);
+    EventsOf(set);
     Click(timer, IDC_SET);
     EXPECT_FALSE(IsEnabled(timer, IDC_STOP));
-    EXPECT_EQ(::GetFocus(), ::GetDlgItem(timer, IDC_SET));
+    EXPECT_EQ(::GetFocus(), set);
+    EXPECT_EQ(EventsOf(set), (Events{{EVENT_OBJECT_FOCUS, CHILDID_SELF}}));
 }
 
 // The icon shows an open notice as its notification, takes it away when the notice closes, and a click on it brings
 // the notice to the front with the keyboard.
-TEST_F(ScreenReaderEvents, TheIconShowsTheNoticeAndAClickOnItBringsTheNoticeForward)
+using Notification = TimeFieldTest;
+
+TEST_F(Notification, TheIconShowsTheNoticeAndAClickOnItBringsTheNoticeForward)
 {
     NotifyIconSpy spy;
     ASSERT_TRUE(spy.IsApplied());
@@ -269,7 +450,9 @@ TEST_F(ScreenReaderEvents, TheIconShowsTheNoticeAndAClickOnItBringsTheNoticeForw
 }
 
 // In a high-contrast theme the drawn controls paint with the system's colours alone.
-TEST_F(ScreenReaderEvents, InHighContrastTheDrawnControlsTakeTheSystemsColours)
+using HighContrast = TimeFieldTest;
+
+TEST_F(HighContrast, TheDrawnControlsTakeTheSystemsColours)
 {
     constexpr SystemColours kTheme{{10, 20, 30}, {250, 240, 230}, {0, 120, 215}, {255, 255, 0}, {128, 128, 0}};
     fake_high_contrast::Set(kTheme);
