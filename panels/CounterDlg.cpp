@@ -1,12 +1,8 @@
 #include "panels/CounterDlg.h"
 
 #include "panels/ClockTexts.h"
+#include "panels/SteadyCount.h"
 #include "res/resource.h"
-
-namespace {
-// 100 minutes: the count stops here.
-constexpr std::int32_t kOverflowCount = 6000;
-}  // namespace
 
 CounterDlg::CounterDlg() : CountingPanel(IDD_COUNTER, Clock::Counter) {}
 
@@ -34,10 +30,9 @@ std::optional<std::wstring> CounterDlg::TipLine() const
     return CountingTipLine(State(), TextId::TipCounter, m_nCount, theApp.Texts());
 }
 
-// The count shown never reaches 100 minutes, however late the tick that finds it there.
 bool CounterDlg::ShowCount(std::int32_t counted)
 {
-    if (counted >= kOverflowCount) return true;
+    if (HasCounterRunOut(counted)) return true;
     m_nCount = counted;
     ShowDigits(CountDigits(m_nCount));
     return false;

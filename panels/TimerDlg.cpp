@@ -1,9 +1,8 @@
 #include "panels/TimerDlg.h"
 
-#include <algorithm>
-
 #include "app/Settings.h"
 #include "panels/ClockTexts.h"
+#include "panels/SteadyCount.h"
 #include "res/resource.h"
 
 TimerDlg::TimerDlg()
@@ -56,10 +55,9 @@ std::optional<std::wstring> TimerDlg::TipLine() const
     return CountingTipLine(State(), TextId::TipTimer, m_nRemain, theApp.Texts());
 }
 
-// The time left never goes below 00:00, however late the tick that finds it up.
 bool TimerDlg::ShowCount(std::int32_t counted)
 {
-    m_nRemain = std::max(m_nSetSeconds - counted, 0);
+    m_nRemain = TimerSecondsLeft(m_nSetSeconds, counted);
     ShowDigits(CountDigits(m_nRemain));
     return m_nRemain == 0;
 }

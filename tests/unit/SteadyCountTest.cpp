@@ -30,4 +30,15 @@ TEST(CountedSeconds, CountsWholeSecondsFromATenthBeforeEachEnds)
         EXPECT_EQ(CountedSeconds(c.before, kStart, c.now), c.counted) << c.before << " " << c.now - kStart;
 }
 
+// A tick that comes long after the end, as the first one after a sleep does, finds the clock run out all the same.
+TEST(RunningOut, TheCounterAtAHundredMinutesAndTheTimerAtZero)
+{
+    EXPECT_FALSE(HasCounterRunOut(5999));
+    EXPECT_TRUE(HasCounterRunOut(6000));
+    EXPECT_TRUE(HasCounterRunOut(6060));
+    EXPECT_EQ(TimerSecondsLeft(300, 299), 1);
+    EXPECT_EQ(TimerSecondsLeft(300, 300), 0);
+    EXPECT_EQ(TimerSecondsLeft(300, 600), 0);
+}
+
 }  // namespace
