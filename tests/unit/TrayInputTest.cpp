@@ -94,7 +94,10 @@ TEST(TrayInput, OtherIconsAndUnknownEventsAskForNothing)
             {kLeftDoubleClick, 2000, kNothing, 0xFFFF},
             {kMouseMove, 3000, kNothing},
             {0, 4000, kNothing},
-            {0x0406, 5000, kNothing},
+            {0x0406, 5000, kNothing},  // NIN_POPUPOPEN
+            {0x0407, 5100, kNothing},  // NIN_POPUPCLOSE
+            {0x0206, 5200, kNothing},  // WM_RBUTTONDBLCLK
+            {0x0207, 5300, kNothing},  // WM_MBUTTONDOWN
             {0xFFFF, 6000, kNothing},
             {kLeftPress, 7000, kMainMenu}});
 }

