@@ -71,15 +71,6 @@ TEST_F(StartUp, CreatesTheFivePanelsHiddenWithTheMainPanelAsOwner)
     EXPECT_TRUE(HasControl(theApp.m_pTimerDlg->m_hWnd, IDC_HISTORY));
 }
 
-// The texts come from the program's string table, which the resource compiler made from the same list, in the
-// language the run chose.
-TEST_F(StartUp, LoadsEveryTextOfTheListFromTheStringTable)
-{
-    StartApp();
-    for (const TextId id : kAllTextIds)
-        EXPECT_EQ(theApp.Text(id), Listed(theApp.m_language)[id]) << static_cast<unsigned>(id);
-}
-
 // The counter's panel cannot be created, as when the system has no window handles left.
 void* g_originalCreateDialog = nullptr;
 HWND WINAPI CreateAllButTheCounter(HINSTANCE program, LPCDLGTEMPLATEW dialog, HWND owner, DLGPROC procedure,
