@@ -276,8 +276,8 @@ TEST_F(Selector, WhileTheListIsOpenGetCurSelAndTheFieldKeepTheConfirmedChoice)
     EXPECT_EQ(Mode().GetCurSel(), 1);
 }
 
-// With the focus, the arrows, Home and End change the choice without wrapping, F4 and Alt+Down open the list; other
-// keys do nothing. A focus rectangle inside the field shows the focus.
+// With the focus, the arrows, Home and End change the choice (where they stop is ChoiceAfter's table), F4 and Alt+Down
+// open the list; other keys do nothing. A focus rectangle inside the field shows the focus.
 TEST_F(Selector, TheKeysChangeTheChoiceAndOpenTheListAndTheFocusShows)
 {
     const Rect topEdge{1, 1, 20, 2};
@@ -288,8 +288,8 @@ TEST_F(Selector, TheKeysChangeTheChoiceAndOpenTheListAndTheFocusShows)
     const struct {
         UINT key;
         int choice;
-    } keys[] = {{VK_DOWN, 1}, {VK_RIGHT, 2}, {VK_DOWN, 2},  {VK_HOME, 0},   {VK_UP, 0},
-                {VK_END, 2},  {VK_LEFT, 1},  {VK_SPACE, 1}, {VK_RETURN, 1}, {VK_NEXT, 1}};
+    } keys[] = {{VK_DOWN, 1}, {VK_RIGHT, 2}, {VK_UP, 1},     {VK_HOME, 0}, {VK_END, 2},
+                {VK_LEFT, 1}, {VK_SPACE, 1}, {VK_RETURN, 1}, {VK_NEXT, 1}};
     for (const auto& k : keys) {
         ::SendMessageW(Field(), WM_KEYDOWN, k.key, 1);
         EXPECT_EQ(Mode().GetCurSel(), k.choice) << k.key;
