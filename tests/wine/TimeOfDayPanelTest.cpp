@@ -118,16 +118,4 @@ TEST_F(TimeOfDayPanel, TicksOfAnotherTimerOrAfterResetChangeNothing)
     EXPECT_TRUE(power_recorder::Actions().empty());
 }
 
-TEST_F(TimeOfDayPanel, ASetClockKeepsItsDigitsWhenShownFromTheMenuAndIsPresetOnceReleased)
-{
-    fake_time::Set(At(12, 0, 0));
-    for (const Panel panel : kTimeOfDayPanels) {
-        PanelObject(panel).m_history = {L"13:00", L"08:00"};
-        SetAndStart(panel, {L"2", L"0", L"1", L"5"});
-        EXPECT_EQ(Digits(ShowPanel(panel)), (DigitTexts{L"2", L"0", L"1", L"5"})) << NameOf(panel);
-        Click(WindowOf(panel), IDC_SET);
-        EXPECT_EQ(Digits(ShowPanel(panel)), (DigitTexts{L"1", L"3", L"0", L"0"})) << NameOf(panel);
-    }
-}
-
 }  // namespace
