@@ -170,6 +170,7 @@ TEST_F(Selector, ListOpensDirectlyBelowAsWideAsTheFieldWithTheChoiceHighlightedS
 {
     RECT field{};
     ::GetWindowRect(Field(), &field);
+    Mode().m_dropDown.m_nCurSel = 1;
     Open([&](HWND list) {
         RECT place{};
         ::GetWindowRect(list, &place);
@@ -179,14 +180,14 @@ TEST_F(Selector, ListOpensDirectlyBelowAsWideAsTheFieldWithTheChoiceHighlightedS
         EXPECT_EQ(place.bottom - place.top, static_cast<int>((18 * 3 + 4) * theApp.m_dScaleY));
         EXPECT_EQ(::GetCapture(), list);
 
-        EXPECT_EQ(ClientPixel(list, At(list, 0, InRow::Corner)), kBand);
-        EXPECT_EQ(ClientPixel(list, At(list, 1, InRow::Corner)), kWhite);
-        MovePointer(list, At(list, 1));
-        EXPECT_EQ(ClientPixel(list, At(list, 0, InRow::Corner)), kWhite);
         EXPECT_EQ(ClientPixel(list, At(list, 1, InRow::Corner)), kBand);
+        EXPECT_EQ(ClientPixel(list, At(list, 0, InRow::Corner)), kWhite);
+        MovePointer(list, At(list, 0));
+        EXPECT_EQ(ClientPixel(list, At(list, 1, InRow::Corner)), kWhite);
+        EXPECT_EQ(ClientPixel(list, At(list, 0, InRow::Corner)), kBand);
         PostKey(list, VK_ESCAPE);
     });
-    EXPECT_EQ(Mode().GetCurSel(), 0);
+    EXPECT_EQ(Mode().GetCurSel(), 1);
 }
 
 TEST_F(Selector, ChoosingAnotherRowShowsItAndGetCurSelReadsIt)
