@@ -19,6 +19,7 @@
 #include "panels/ShutdownDlg.h"
 #include "panels/TimerDlg.h"
 #include "res/resource.h"
+#include "system/DisplayLanguage.h"
 
 CHourgladeApp theApp;
 

@@ -11,9 +11,6 @@ inline constexpr LANGID kJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
 // The resources' language for the program's language.
 LANGID LangIdOf(Language language);
 
-// The user's display language (GetUserDefaultUILanguage); test builds link one that the test sets.
-LANGID UserDisplayLanguage();
-
 // The data of one of the program's resources in a language, or else in Japanese; null when neither has it.
 const void* FindResourceIn(LANGID language, LPCWSTR type, UINT id);
 

@@ -10,8 +10,8 @@
 #include "app/HourgladeApp.h"
 #include "bench/Figures.h"
 #include "framework/Wnd.h"
-#include "panels/SecondTicks.h"
 #include "panels/TimerDlg.h"
+#include "system/SecondTicks.h"
 
 namespace {
 

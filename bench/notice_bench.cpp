@@ -13,9 +13,9 @@
 #include "app/HourgladeApp.h"
 #include "bench/Figures.h"
 #include "framework/Wnd.h"
-#include "panels/SecondTicks.h"
 #include "panels/TimerDlg.h"
 #include "res/resource.h"
+#include "system/SecondTicks.h"
 #include "tests/wine/ImportPatch.h"
 
 namespace {

@@ -41,7 +41,6 @@ add_library(hourglade_ui OBJECT
   panels/CountingPanel.cpp
   panels/PanelDlg.cpp
   panels/ShutdownDlg.cpp
-  panels/ShutdownPrivilege.cpp
   panels/TimeFieldButton.cpp
   panels/TimeFieldDlg.cpp
   panels/TimerDlg.cpp
@@ -55,13 +54,16 @@ add_library(hourglade_res OBJECT res/Hourglade.rc)
 file(GLOB HG_RESOURCE_INPUTS CONFIGURE_DEPENDS res/*.rc res/*.h res/*.manifest res/icons/*.ico)
 set_source_files_properties(res/Hourglade.rc PROPERTIES OBJECT_DEPENDS "${HG_RESOURCE_INPUTS}")
 
-# The wall clock, the one-second ticks and the power actions; test builds link stand-ins instead.
+# What the program asks of the system and test builds replace with stand-ins: the wall and steady time, the one-second
+# ticks, the power capabilities and actions with the shutdown privilege, the high-contrast theme and the display
+# language. It is the folder system/, file for file.
 add_library(hourglade_system STATIC
-  app/Now.cpp
-  framework/HighContrast.cpp
-  app/DisplayLanguage.cpp
-  panels/PowerActions.cpp
-  panels/SecondTicks.cpp
+  system/Now.cpp
+  system/SecondTicks.cpp
+  system/PowerActions.cpp
+  system/ShutdownPrivilege.cpp
+  system/HighContrast.cpp
+  system/DisplayLanguage.cpp
 )
 target_link_libraries(hourglade_system PUBLIC winmm powrprof advapi32 user32)
 target_precompile_headers(hourglade_system REUSE_FROM hourglade_ui)

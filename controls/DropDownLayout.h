@@ -2,6 +2,7 @@
 // Geometry, colours and hit tests of the history drop-down popup (TDropDownDlg): one text row per entry, the
 // row under the pointer highlighted, with an optional delete square at its right end.
 #include <array>
+#include <optional>
 
 #include "controls/Geometry.h"
 #include "framework/Drawing.h"

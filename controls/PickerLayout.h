@@ -1,6 +1,8 @@
 #pragma once
 // Geometry, colours and hit test of the digit picker popup (NumDlg): the digit 0 on a wide top row and the
 // digits 1 to 9 in a three-by-three grid beneath it.
+#include <optional>
+
 #include "controls/Digits.h"
 #include "controls/Geometry.h"
 #include "framework/Drawing.h"

@@ -2,6 +2,7 @@
 // Geometry and colours of the selector control (TComboBox): a white field with the current choice's text and a
 // downward chevron at its right end.
 #include <array>
+#include <optional>
 
 #include "controls/Geometry.h"
 #include "framework/Drawing.h"

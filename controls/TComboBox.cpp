@@ -5,6 +5,7 @@
 #include "controls/DropDownLayout.h"
 #include "framework/Gdi.h"
 #include "framework/PaintBuffer.h"
+#include "system/HighContrast.h"
 
 namespace {
 

@@ -1,8 +1,6 @@
 #pragma once
 // What the program's own drawing shares, without the window system, so that the platform-free layouts use it too: the
 // screen's scale, the colours and the typeface.
-#include <optional>
-
 // The screen's logical pixels per inch divided by 96, across (x) and down (y).
 struct Scale {
     double x = 1.0, y = 1.0;
@@ -28,10 +26,6 @@ struct SystemColours {
     Rgb highlightText;
     Rgb grayText;
 };
-
-// The system's colours while a high-contrast theme is on, asked at each paint; none in a normal theme. Test builds
-// link a theme that the test chooses.
-std::optional<SystemColours> HighContrastColours();
 
 // The typeface of the dialog templates, by its English name, which GDI and GDI+ both know in every display
 // language.

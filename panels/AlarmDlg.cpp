@@ -1,11 +1,11 @@
 #include "panels/AlarmDlg.h"
 
 #include "app/HourgladeApp.h"
-#include "app/Now.h"
 #include "app/Settings.h"
 #include "controls/MsgDlg.h"
 #include "panels/TimeOfDay.h"
 #include "res/resource.h"
+#include "system/Now.h"
 
 namespace {
 // The time of day of a target text: its characters 8 to 11.

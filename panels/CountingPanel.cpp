@@ -1,11 +1,11 @@
 #include "panels/CountingPanel.h"
 
-#include "app/Now.h"
 #include "controls/MsgDlg.h"
-#include "panels/SecondTicks.h"
 #include "panels/SteadyCount.h"
 #include "panels/TimeFieldDlg.h"
 #include "res/resource.h"
+#include "system/Now.h"
+#include "system/SecondTicks.h"
 
 // clang-format off
 BEGIN_TEMPLATE_MESSAGE_MAP(CountingPanel, Base, Base)

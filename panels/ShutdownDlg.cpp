@@ -1,13 +1,14 @@
 #include "panels/ShutdownDlg.h"
 
 #include "app/HourgladeApp.h"
-#include "app/Now.h"
 #include "app/Settings.h"
 #include "controls/MsgDlg.h"
 #include "framework/Report.h"
-#include "panels/PowerActions.h"
+#include "panels/PowerModes.h"
 #include "panels/TimeOfDay.h"
 #include "res/resource.h"
+#include "system/Now.h"
+#include "system/PowerActions.h"
 
 namespace {
 constexpr std::int64_t kWarningSeconds = 180;

@@ -1,13 +1,13 @@
 #include "panels/TimeFieldDlg.h"
 
 #include "app/HourgladeApp.h"
-#include "app/Now.h"
 #include "app/Settings.h"
 #include "controls/Digits.h"
 #include "controls/NumDlg.h"
 #include "controls/TDropDownDlg.h"
 #include "panels/TimeOfDay.h"
 #include "res/resource.h"
+#include "system/Now.h"
 
 // clang-format off
 BEGIN_MESSAGE_MAP(TimeFieldDlg, PanelDlg)

@@ -1,11 +1,11 @@
 #include "panels/TimeOfDayDlg.h"
 
 #include "app/HourgladeApp.h"
-#include "app/Now.h"
 #include "framework/Report.h"
 #include "panels/TimeEntry.h"
 #include "panels/TimeOfDay.h"
 #include "res/resource.h"
+#include "system/Now.h"
 
 namespace {
 constexpr UINT_PTR kTickTimerId = 1;

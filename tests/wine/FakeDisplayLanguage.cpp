@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Language.h"
+#include "system/DisplayLanguage.h"
 
 namespace {
 // Japanese unless the run asks for English (HG_TEST_LANGUAGE=en), whatever the machine's own language.

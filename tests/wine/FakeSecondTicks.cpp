@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "panels/SecondTicks.h"
+#include "system/SecondTicks.h"
 #include "tests/wine/FakeTime.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "tests/wine/FakeTime.h"
 
-#include "app/Now.h"
+#include "system/Now.h"
 
 namespace {
 // 2026-06-15 09:00:00 UTC, a fixed moment for tests that do not set one.

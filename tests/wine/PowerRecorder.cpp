@@ -7,6 +7,7 @@ constexpr PowerCapabilities kEveryCapability{true, false, true};
 std::vector<PowerAction> g_actions;
 PowerCapabilities g_capabilities = kEveryCapability;
 bool g_failNext = false;
+bool g_privilegeFails = false;
 }  // namespace
 
 PowerCapabilities QueryPowerCapabilities()
@@ -20,6 +21,11 @@ bool CarryOutPowerAction(PowerAction action, HWND)
     return !std::exchange(g_failNext, false);
 }
 
+bool EnableShutdownPrivilege()
+{
+    return !g_privilegeFails;
+}
+
 namespace power_recorder {
 const std::vector<PowerAction>& Actions()
 {
@@ -30,6 +36,7 @@ void Clear()
     g_actions.clear();
     g_capabilities = kEveryCapability;
     g_failNext = false;
+    g_privilegeFails = false;
 }
 void SetCapabilities(const PowerCapabilities& capabilities)
 {
@@ -38,5 +45,9 @@ void SetCapabilities(const PowerCapabilities& capabilities)
 void FailNextAction()
 {
     g_failNext = true;
+}
+void FailPrivilege()
+{
+    g_privilegeFails = true;
 }
 }  // namespace power_recorder

@@ -11,7 +11,6 @@
 #include "res/resource.h"
 #include "tests/TextList.h"
 #include "tests/wine/FakeTime.h"
-#include "tests/wine/ImportPatch.h"
 #include "tests/wine/PowerRecorder.h"
 #include "tests/wine/TimeOfDayHarness.h"
 
@@ -337,22 +336,14 @@ TEST_F(PowerOff, DoesWhatEachModeSaysOnEachComputerOrSaysThatItCouldNot)
 }
 
 // A privilege that cannot be enabled and a call that the system refuses end alike: the notice says so.
-bool g_privilegeFails = false;
-BOOL WINAPI FailingAdjustTokenPrivileges(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD)
-{
-    ::SetLastError(g_privilegeFails ? ERROR_NOT_ALL_ASSIGNED : ERROR_SUCCESS);
-    return TRUE;
-}
-
 TEST_F(PowerOff, APrivilegeOrACallThatFailsIsReported)
 {
-    const ImportPatch privilege("advapi32.dll", "AdjustTokenPrivileges",
-                                reinterpret_cast<void*>(&FailingAdjustTokenPrivileges));
-    ASSERT_TRUE(privilege.IsApplied());
     for (const bool privilegeFails : {true, false}) {
         power_recorder::Clear();
-        g_privilegeFails = privilegeFails;
-        if (!privilegeFails) power_recorder::FailNextAction();
+        if (privilegeFails)
+            power_recorder::FailPrivilege();
+        else
+            power_recorder::FailNextAction();
         fake_time::Set(At(10, 0, 30));
         SetPowerOff({L"1", L"0", L"0", L"1"});
         Watcher().Then(Warning(Japanese(TextId::WarningShutdown)));

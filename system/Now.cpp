@@ -1,4 +1,4 @@
-#include "app/Now.h"
+#include "system/Now.h"
 
 #include <windows.h>
 

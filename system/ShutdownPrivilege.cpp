@@ -2,7 +2,7 @@
 
 #include "framework/Handle.h"
 #include "framework/Report.h"
-#include "panels/PowerActions.h"
+#include "system/PowerActions.h"
 
 bool EnableShutdownPrivilege()
 {

@@ -1,4 +1,4 @@
-#include "app/Language.h"
+#include "system/DisplayLanguage.h"
 
 LANGID UserDisplayLanguage()
 {

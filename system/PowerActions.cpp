@@ -1,4 +1,4 @@
-#include "panels/PowerActions.h"
+#include "system/PowerActions.h"
 
 // (after windows.h)
 #include <powrprof.h>

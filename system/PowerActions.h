@@ -1,10 +1,10 @@
 #pragma once
 // The system's power management as the power-off panel uses it: what this computer can do, the shutdown privilege,
-// and the calls that power it down. Test builds link a recorder in place of the capabilities and the calls, so that
-// no test ever asks the real system or shuts a machine down.
+// and the calls that power it down. Test builds link a recorder in place of all three, so that no test ever asks the
+// real system or shuts a machine down.
 #include <windows.h>
 
-#include "panels/PowerModes.h"
+#include "system/Power.h"
 
 // What the computer can do now: asked anew each time, since hibernation can be switched off while the program runs.
 PowerCapabilities QueryPowerCapabilities();

@@ -1,4 +1,4 @@
-#include "panels/SecondTicks.h"
+#include "system/SecondTicks.h"
 
 #include <mmsystem.h>
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "framework/Drawing.h"
+#include "system/HighContrast.h"
 
 namespace {
 Rgb SystemColour(int index)
