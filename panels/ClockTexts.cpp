@@ -1,5 +1,6 @@
 #include "panels/ClockTexts.h"
 
+#include "panels/PowerModes.h"
 #include "panels/TimeEntry.h"
 #include "panels/TimeOfDay.h"
 
@@ -54,26 +55,6 @@ std::wstring AlarmNoticeOf(int hour, int minute, const TextTable& texts)
     return AlarmNoticeOf(TwoDigitText(hour), TwoDigitText(minute), texts);
 }
 
-namespace {
-std::optional<TextId> TextOfMode(const std::array<TextId, 3>& texts, int mode)
-{
-    if (mode < 0 || mode >= static_cast<int>(texts.size())) {
-        return std::nullopt;
-    }
-    return texts[static_cast<std::size_t>(mode)];
-}
-}  // namespace
-
-std::optional<TextId> ShutdownWarningOf(int mode)
-{
-    return TextOfMode({TextId::WarningShutdown, TextId::WarningSleep, TextId::WarningHibernate}, mode);
-}
-
-std::optional<TextId> ShutdownModeOf(int mode)
-{
-    return TextOfMode({TextId::ModeShutdown, TextId::ModeSleep, TextId::ModeHibernate}, mode);
-}
-
 std::optional<std::wstring> AlarmTipLine(std::int32_t clockState, std::int64_t target, const TextTable& texts)
 {
     if (clockState != state::kRunning) {
@@ -91,13 +72,13 @@ std::optional<std::wstring> CountingTipLine(std::int32_t clockState, TextId name
     return clockState == state::kPaused ? texts.Format(TextId::TipPaused, line) : line;
 }
 
-std::optional<std::wstring> ShutdownTipLine(std::int32_t clockState, std::int64_t target, int mode,
+std::optional<std::wstring> ShutdownTipLine(std::int32_t clockState, std::int64_t target, int modeIndex,
                                             const TextTable& texts)
 {
     if (clockState != state::kRunning) {
         return std::nullopt;
     }
     const std::wstring line = texts.Format(TextId::TipShutdown, MinuteOfDayText(target));
-    const std::optional<TextId> modeName = ShutdownModeOf(mode);
-    return modeName ? texts.Format(TextId::TipMode, line, texts[*modeName]) : line;
+    const std::optional<PowerMode> mode = PowerModeAt(modeIndex);
+    return mode ? texts.Format(TextId::TipMode, line, texts[ModeNameOf(*mode)]) : line;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The digits, notices and warnings the clocks build from their times.
+// The digits, notices and tip lines the clocks build from their times.
 
 #include <array>
 #include <cstdint>
@@ -41,14 +41,10 @@ TimeOfDaySetting TimeOfDaySettingOf(const std::array<std::wstring, 4>& digits);
 std::wstring AlarmNoticeOf(std::wstring_view hourText, std::wstring_view minuteText, const TextTable& texts);
 std::wstring AlarmNoticeOf(int hour, int minute, const TextTable& texts);
 
-// The power-off's warning and the mode's name for a selector index; none for an index that names no mode.
-std::optional<TextId> ShutdownWarningOf(int mode);
-std::optional<TextId> ShutdownModeOf(int mode);
-
 // The icon's tip line of a clock that is set, none for one that is not: its name and the time of day it rings or acts
 // at, the time left on the timer or the time counted (marked while paused), the power-off with its mode where the
-// index names one.
+// selector's index names one.
 std::optional<std::wstring> AlarmTipLine(std::int32_t clockState, std::int64_t target, const TextTable& texts);
 std::optional<std::wstring> CountingTipLine(std::int32_t clockState, TextId name, int seconds, const TextTable& texts);
-std::optional<std::wstring> ShutdownTipLine(std::int32_t clockState, std::int64_t target, int mode,
+std::optional<std::wstring> ShutdownTipLine(std::int32_t clockState, std::int64_t target, int modeIndex,
                                             const TextTable& texts);

@@ -1,43 +1,67 @@
 #include "panels/PowerModes.h"
 
-std::optional<PowerAction> PowerActionFor(int mode, const PowerCapabilities& capabilities)
+namespace {
+// Shutting down, sleep and hibernation need the shutdown privilege; any program may turn the displays off.
+PowerStep StepOf(PowerAction action)
 {
-    switch (mode) {
-    case static_cast<int>(PowerAction::Shutdown):
-        return PowerAction::Shutdown;
-    case static_cast<int>(PowerAction::Sleep):
-        if (capabilities.classicSleep) {
-            return PowerAction::Sleep;
-        }
-        if (capabilities.modernStandby) {
-            return PowerAction::DisplaysOff;
-        }
-        return std::nullopt;
-    case static_cast<int>(PowerAction::Hibernate):
-        if (capabilities.hibernate) {
-            return PowerAction::Hibernate;
-        }
-        return std::nullopt;
-    default:
-        return std::nullopt;
-    }
+    return {action, action != PowerAction::DisplaysOff};
 }
+}  // namespace
 
-std::optional<TextId> RefusalOfMode(int mode, const PowerCapabilities& capabilities)
+std::optional<PowerMode> PowerModeAt(int index)
 {
-    if (PowerActionFor(mode, capabilities)) {
-        return std::nullopt;
-    }
-    if (mode == static_cast<int>(PowerAction::Sleep)) {
-        return TextId::RefusalNoSleep;
-    }
-    if (mode == static_cast<int>(PowerAction::Hibernate)) {
-        return TextId::RefusalNoHibernation;
+    for (const PowerMode mode : kPowerModes) {
+        if (static_cast<int>(mode) == index) {
+            return mode;
+        }
     }
     return std::nullopt;
 }
 
-bool NeedsShutdownPrivilege(PowerAction action)
+TextId ModeNameOf(PowerMode mode)
 {
-    return action != PowerAction::DisplaysOff;
+    switch (mode) {
+    case PowerMode::Shutdown:
+        return TextId::ModeShutdown;
+    case PowerMode::Sleep:
+        return TextId::ModeSleep;
+    case PowerMode::Hibernate:
+        break;
+    }
+    return TextId::ModeHibernate;
+}
+
+TextId WarningOf(PowerMode mode)
+{
+    switch (mode) {
+    case PowerMode::Shutdown:
+        return TextId::WarningShutdown;
+    case PowerMode::Sleep:
+        return TextId::WarningSleep;
+    case PowerMode::Hibernate:
+        break;
+    }
+    return TextId::WarningHibernate;
+}
+
+std::variant<PowerStep, PowerRefusal> PowerOffOf(PowerMode mode, const PowerCapabilities& capabilities)
+{
+    switch (mode) {
+    case PowerMode::Shutdown:
+        return StepOf(PowerAction::Shutdown);
+    case PowerMode::Sleep:
+        if (capabilities.classicSleep) {
+            return StepOf(PowerAction::Sleep);
+        }
+        if (capabilities.modernStandby) {
+            return StepOf(PowerAction::DisplaysOff);
+        }
+        return PowerRefusal{TextId::RefusalNoSleep};
+    case PowerMode::Hibernate:
+        break;
+    }
+    if (capabilities.hibernate) {
+        return StepOf(PowerAction::Hibernate);
+    }
+    return PowerRefusal{TextId::RefusalNoHibernation};
 }

@@ -1,10 +1,11 @@
 #include "panels/ShutdownDlg.h"
 
+#include <variant>
+
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
 #include "controls/MsgDlg.h"
 #include "framework/Report.h"
-#include "panels/PowerModes.h"
 #include "panels/TimeOfDay.h"
 #include "res/resource.h"
 #include "system/Now.h"
@@ -13,9 +14,10 @@
 namespace {
 constexpr std::int64_t kWarningSeconds = 180;
 
-bool IsMode(int mode)
+// What a mode does on this computer as it is now.
+std::variant<PowerStep, PowerRefusal> PowerOffHere(PowerMode mode)
 {
-    return mode >= static_cast<int>(PowerAction::Shutdown) && mode <= static_cast<int>(PowerAction::Hibernate);
+    return PowerOffOf(mode, QueryPowerCapabilities());
 }
 }  // namespace
 
@@ -50,9 +52,8 @@ void ShutdownDlg::DoDataExchange(CDataExchange* pDX)
 BOOL ShutdownDlg::OnInitDialog()
 {
     TimeOfDayDlg::OnInitDialog();
-    for (const PowerAction mode : {PowerAction::Shutdown, PowerAction::Sleep, PowerAction::Hibernate})
-        m_cbMode.m_dropDown.m_items.push_back(theApp.Text(*ShutdownModeOf(static_cast<int>(mode))));
-    m_cbMode.m_dropDown.m_nCurSel = static_cast<int>(PowerAction::Shutdown);
+    for (const PowerMode mode : kPowerModes) m_cbMode.m_dropDown.m_items.push_back(theApp.Text(ModeNameOf(mode)));
+    m_cbMode.m_dropDown.m_nCurSel = static_cast<int>(PowerMode::Shutdown);
     return TRUE;
 }
 
@@ -86,32 +87,44 @@ bool ShutdownDlg::Warn()
 {
     // Set first, so that the ticks handled while the warning is open show no second one.
     m_bWarned = true;
-    const std::optional<TextId> text = ShutdownWarningOf(m_cbMode.GetCurSel());
-    MsgDlg warning(text ? theApp.Text(*text) : std::wstring());
+    const std::optional<PowerMode> mode = CurrentMode();
+    MsgDlg warning(mode ? theApp.Text(WarningOf(*mode)) : std::wstring());
     return warning.DoModal() == MsgDlg::kClosed;
 }
 
-// The mode may have been changed, while the power-off ran, to one the computer lacks; the user hears of every way
-// in which the action could not be carried out.
+// The mode read now names none while the selector's list is open with the pointer off its rows: nothing follows the
+// reset then. Every way in which a mode cannot be carried out ends with the notice that says so.
 void ShutdownDlg::PowerOff()
 {
     ReturnToIdle();
-    const int mode = m_cbMode.GetCurSel();
-    if (!IsMode(mode)) return;
-    const std::optional<PowerAction> action = PowerActionFor(mode, QueryPowerCapabilities());
-    if (!action)
-        ReportFailure(L"Carrying out a mode that this computer lacks", Failure::Handled, ERROR_NOT_SUPPORTED);
-    else if ((!NeedsShutdownPrivilege(*action) || EnableShutdownPrivilege()) && CarryOutPowerAction(*action, m_hWnd))
-        return;
-    MsgDlg notice(theApp.Text(TextId::ShutdownFailed));
-    notice.DoModal();
+    const std::optional<PowerMode> mode = CurrentMode();
+    if (!mode) return;
+    if (!CarryOut(*mode)) {
+        MsgDlg notice(theApp.Text(TextId::ShutdownFailed));
+        notice.DoModal();
+    }
 }
 
+// The mode may have been changed, while the power-off ran, to one that the computer lacks.
+bool ShutdownDlg::CarryOut(PowerMode mode) const
+{
+    const std::variant<PowerStep, PowerRefusal> powerOff = PowerOffHere(mode);
+    const PowerStep* step = std::get_if<PowerStep>(&powerOff);
+    if (!step)
+        return ReportFailure(L"Carrying out a mode that this computer lacks", Failure::Handled, ERROR_NOT_SUPPORTED);
+    if (step->needsShutdownPrivilege && !EnableShutdownPrivilege()) return false;
+    return CarryOutPowerAction(step->action, m_hWnd);
+}
+
+// A mode that the computer lacks; an index that names no mode is no refusal here, and does nothing at the action.
 bool ShutdownDlg::IsStartRefused()
 {
-    const std::optional<TextId> refusal = RefusalOfMode(m_cbMode.GetCurSel(), QueryPowerCapabilities());
-    if (refusal) Refuse(*refusal, m_cbMode);
-    return refusal.has_value();
+    const std::optional<PowerMode> mode = CurrentMode();
+    if (!mode) return false;
+    const std::variant<PowerStep, PowerRefusal> powerOff = PowerOffHere(*mode);
+    const PowerRefusal* refusal = std::get_if<PowerRefusal>(&powerOff);
+    if (refusal) Refuse(refusal->text, m_cbMode);
+    return refusal != nullptr;
 }
 
 std::optional<std::wstring> ShutdownDlg::TipLine() const

@@ -2,6 +2,7 @@
 // The power-off panel: shuts the computer down, or puts it to sleep or into hibernation, at a time of day, with a
 // warning three minutes before.
 #include "controls/TComboBox.h"
+#include "panels/PowerModes.h"
 #include "panels/TimeOfDayDlg.h"
 
 class ShutdownDlg : public TimeOfDayDlg {
@@ -21,7 +22,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    // A mode that the computer lacks.
     bool IsStartRefused() override;
     void OnClockStarted(const TimeOfDaySetting& setting) override;
     void OnClockTick(std::int64_t secs) override;
@@ -33,6 +33,9 @@ private:
     // False when the warning did not close as the user closes it: the session ended meanwhile.
     bool Warn();
     void PowerOff();
+    // False, reported, when the computer lacks the mode or the system refused the privilege or the call.
+    bool CarryOut(PowerMode mode) const;
+    std::optional<PowerMode> CurrentMode() const { return PowerModeAt(m_cbMode.GetCurSel()); }
     void CallOff();
 
     // Counts the settings, so that a tick that waited for the warning can tell whether its setting still holds.

@@ -9,7 +9,6 @@ struct PowerCapabilities {
     bool hibernate;      // S4, with a hibernation file
 };
 
-// The calls the power-off makes. The first three carry out the modes of the same numbers (the selector's item indexes)
-// where the computer has them. A Modern Standby computer without classic sleep stands by when its displays go off;
-// suspending it would hibernate it instead.
-enum class PowerAction { Shutdown = 0, Sleep = 1, Hibernate = 2, DisplaysOff = 3 };
+// The calls that power a computer down. A Modern Standby computer without classic sleep stands by when its displays
+// go off; suspending it would hibernate it instead.
+enum class PowerAction { Shutdown, Sleep, Hibernate, DisplaysOff };

@@ -66,17 +66,3 @@ TEST(AlarmNoticeOf, SameTextAtSetAndAtRestore)
     EXPECT_EQ(TwoDigitText(-5), L"-5");
     EXPECT_EQ(TwoDigitText(123), L"123");
 }
-
-TEST(ShutdownWarningOf, OneWarningAndOneNamePerModeAndNoneOtherwise)
-{
-    EXPECT_EQ(ShutdownWarningOf(0), TextId::WarningShutdown);
-    EXPECT_EQ(ShutdownWarningOf(1), TextId::WarningSleep);
-    EXPECT_EQ(ShutdownWarningOf(2), TextId::WarningHibernate);
-    EXPECT_EQ(ShutdownModeOf(0), TextId::ModeShutdown);
-    EXPECT_EQ(ShutdownModeOf(1), TextId::ModeSleep);
-    EXPECT_EQ(ShutdownModeOf(2), TextId::ModeHibernate);
-    for (const int none : {-1, 3}) {
-        EXPECT_FALSE(ShutdownWarningOf(none));
-        EXPECT_FALSE(ShutdownModeOf(none));
-    }
-}

@@ -8,6 +8,7 @@ std::vector<PowerAction> g_actions;
 PowerCapabilities g_capabilities = kEveryCapability;
 bool g_failNext = false;
 bool g_privilegeFails = false;
+int g_privilegeRequests = 0;
 }  // namespace
 
 PowerCapabilities QueryPowerCapabilities()
@@ -23,6 +24,7 @@ bool CarryOutPowerAction(PowerAction action, HWND)
 
 bool EnableShutdownPrivilege()
 {
+    ++g_privilegeRequests;
     return !g_privilegeFails;
 }
 
@@ -31,12 +33,17 @@ const std::vector<PowerAction>& Actions()
 {
     return g_actions;
 }
+int PrivilegeRequests()
+{
+    return g_privilegeRequests;
+}
 void Clear()
 {
     g_actions.clear();
     g_capabilities = kEveryCapability;
     g_failNext = false;
     g_privilegeFails = false;
+    g_privilegeRequests = 0;
 }
 void SetCapabilities(const PowerCapabilities& capabilities)
 {

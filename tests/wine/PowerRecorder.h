@@ -8,6 +8,8 @@
 
 namespace power_recorder {
 const std::vector<PowerAction>& Actions();
+// How many times the shutdown privilege was asked for.
+int PrivilegeRequests();
 // Forgets the actions, and gives the computer every capability and the privilege again.
 void Clear();
 void SetCapabilities(const PowerCapabilities& capabilities);

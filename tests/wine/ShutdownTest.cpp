@@ -1,6 +1,5 @@
 // The timed power-off: its modes, the warning three minutes before, and the action at the target minute.
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +38,7 @@ void TickPowerOff()
 }
 
 // The choice the selector holds when its list is closed.
-void ChooseMode(PowerAction mode)
+void ChooseMode(PowerMode mode)
 {
     Object().m_cbMode.m_dropDown.m_nCurSel = static_cast<int>(mode);
 }
@@ -66,11 +65,12 @@ protected:
 TEST_F(PowerOff, WarnsOnceFromThreeMinutesBeforeAndCarriesOutTheChosenModeWithTheMainPanelIdle)
 {
     const struct {
-        PowerAction mode;
+        PowerMode mode;
         const std::wstring& warning;
-    } modes[] = {{PowerAction::Shutdown, Japanese(TextId::WarningShutdown)},
-                 {PowerAction::Sleep, Japanese(TextId::WarningSleep)},
-                 {PowerAction::Hibernate, Japanese(TextId::WarningHibernate)}};
+        PowerAction action;
+    } modes[] = {{PowerMode::Shutdown, Japanese(TextId::WarningShutdown), PowerAction::Shutdown},
+                 {PowerMode::Sleep, Japanese(TextId::WarningSleep), PowerAction::Sleep},
+                 {PowerMode::Hibernate, Japanese(TextId::WarningHibernate), PowerAction::Hibernate}};
     for (const auto& chosen : modes) {
         const int seen = Watcher().SeenCount();
         power_recorder::Clear();
@@ -92,7 +92,7 @@ TEST_F(PowerOff, WarnsOnceFromThreeMinutesBeforeAndCarriesOutTheChosenModeWithTh
 
         fake_time::Set(At(10, 4, 0));
         TickPowerOff();
-        EXPECT_EQ(power_recorder::Actions(), (Actions{chosen.mode}));
+        EXPECT_EQ(power_recorder::Actions(), (Actions{chosen.action}));
         EXPECT_EQ(theApp.m_nShutdownState, 0);
         EXPECT_FALSE(IsPressedIn(PowerOffPanel(), IDC_SET));
         EXPECT_EQ(Remaining(PowerOffPanel()), (DigitTexts{L"0", L"0", L"0", L"0"}));
@@ -121,7 +121,7 @@ TEST_F(PowerOff, WarnsAtTheFirstTickWhenSetWithinThreeMinutesAndAModeChangedAfte
     fake_time::Set(At(10, 0, 31));
     TickPowerOff();
     EXPECT_EQ(Watcher().SeenCount(), 1);
-    ChooseMode(PowerAction::Sleep);
+    ChooseMode(PowerMode::Sleep);
     fake_time::Set(At(10, 2, 0));
     TickPowerOff();
     EXPECT_EQ(Watcher().SeenCount(), 1);
@@ -131,7 +131,7 @@ TEST_F(PowerOff, WarnsAtTheFirstTickWhenSetWithinThreeMinutesAndAModeChangedAfte
 // While the list is open its row under the pointer is not yet a choice; off the rows it names no mode at all.
 TEST_F(PowerOff, WhileTheSelectorsListIsOpenTheWarningAndTheActionTakeTheConfirmedMode)
 {
-    ChooseMode(PowerAction::Sleep);
+    ChooseMode(PowerMode::Sleep);
     fake_time::Set(At(10, 0, 30));
     SetPowerOff({L"1", L"0", L"0", L"2"});
     const HWND field = Object().m_cbMode.m_hWnd;
@@ -259,102 +259,84 @@ TEST_F(PowerOff, AResumeBeforeTheTargetChangesNothing)
     EXPECT_EQ(power_recorder::Actions(), (Actions{PowerAction::Shutdown}));
 }
 
-// Each kind of computer against each mode: Set refuses a mode the computer lacks, below the selector; an accepted
-// one is carried out by the call that does what it says; a mode changed to one the computer lacks while the
-// power-off runs, and a call or privilege that fails, end with a notice that the power-off could not be carried out.
-TEST_F(PowerOff, DoesWhatEachModeSaysOnEachComputerOrSaysThatItCouldNot)
+// What each mode does on each kind of computer is the rule's (tests/unit/PowerModesTest.cpp); here, that the panel
+// follows it. A refusal comes below the selector at Set, with Set pressed in until it closes, and nothing starts.
+TEST_F(PowerOff, SetRefusesAModeThatTheComputerLacksBelowTheSelector)
 {
-    constexpr PowerCapabilities kClassic{true, false, true}, kModernStandby{false, true, true},
-        kNoHibernationFile{true, false, false}, kShutdownOnly{false, false, false};
-    const std::optional<PowerAction> kRefused;
+    power_recorder::SetCapabilities({true, false, false});
+    ChooseMode(PowerMode::Hibernate);
+    Watcher().Then([](HWND popup) {
+        const RECT below = ScreenRectOf(PowerOffPanel(), IDC_MODE);
+        RECT place{};
+        ::GetWindowRect(popup, &place);
+        EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), Japanese(TextId::RefusalNoHibernation));
+        EXPECT_EQ(place.left, below.left);
+        EXPECT_EQ(place.top, below.bottom);
+        EXPECT_TRUE(IsPressedIn(PowerOffPanel(), IDC_SET)) << "released before the popup closed";
+        PostKey(popup, VK_ESCAPE);
+    });
+    SetPowerOff({L"1", L"0", L"0", L"5"});
+    EXPECT_EQ(Watcher().SeenCount(), 1);
+    EXPECT_EQ(theApp.m_nShutdownState, 0);
+    EXPECT_FALSE(IsPressedIn(PowerOffPanel(), IDC_SET));
+    EXPECT_FALSE(store::ReadString(kShutdownHistoryValue));
+}
+
+// The action the rule names is the one carried out, after the shutdown privilege where it needs it.
+TEST_F(PowerOff, CarriesTheModeOutWithTheCallAndThePrivilegeThatTheRuleNames)
+{
     const struct {
         const char* computer;
         PowerCapabilities capabilities;
-        std::optional<PowerAction> shutdown, sleep, hibernate;
-    } computers[] = {
-        {"classic sleep", kClassic, PowerAction::Shutdown, PowerAction::Sleep, PowerAction::Hibernate},
-        {"Modern Standby only", kModernStandby, PowerAction::Shutdown, PowerAction::DisplaysOff,
-         PowerAction::Hibernate},
-        {"no hibernation file", kNoHibernationFile, PowerAction::Shutdown, PowerAction::Sleep, kRefused},
-        {"shutdown only", kShutdownOnly, PowerAction::Shutdown, kRefused, kRefused},
-    };
+        PowerAction action;
+        int privilegeRequests;
+    } computers[] = {{"classic sleep", {true, false, true}, PowerAction::Sleep, 1},
+                     {"Modern Standby only", {false, true, true}, PowerAction::DisplaysOff, 0}};
     for (const auto& computer : computers) {
-        for (const PowerAction mode : {PowerAction::Shutdown, PowerAction::Sleep, PowerAction::Hibernate}) {
-            const std::optional<PowerAction> expected = mode == PowerAction::Shutdown ? computer.shutdown
-                                                        : mode == PowerAction::Sleep  ? computer.sleep
-                                                                                      : computer.hibernate;
-            const std::string what =
-                std::string(computer.computer) + ", mode " + std::to_string(static_cast<int>(mode));
-            power_recorder::Clear();
-            power_recorder::SetCapabilities(computer.capabilities);
-            ChooseMode(mode);
-            fake_time::Set(At(10, 0, 30));
-            if (!expected) {
-                Watcher().Then([&](HWND popup) {
-                    const RECT below = ScreenRectOf(PowerOffPanel(), IDC_MODE);
-                    RECT place{};
-                    ::GetWindowRect(popup, &place);
-                    const TextId refusal =
-                        mode == PowerAction::Sleep ? TextId::RefusalNoSleep : TextId::RefusalNoHibernation;
-                    EXPECT_EQ(ControlText(popup, IDC_ERROR_TEXT), Japanese(refusal)) << what;
-                    EXPECT_EQ(place.left, below.left);
-                    EXPECT_EQ(place.top, below.bottom);
-                    EXPECT_TRUE(IsPressedIn(PowerOffPanel(), IDC_SET)) << "released before the popup closed";
-                    PostKey(popup, VK_ESCAPE);
-                });
-                SetPowerOff({L"1", L"0", L"0", L"5"});
-                EXPECT_EQ(theApp.m_nShutdownState, 0) << what;
-                EXPECT_FALSE(IsPressedIn(PowerOffPanel(), IDC_SET)) << what;
-                EXPECT_FALSE(store::ReadString(kShutdownHistoryValue)) << what;
-                continue;
-            }
-            SetPowerOff({L"1", L"0", L"0", L"1"});
-            ASSERT_EQ(theApp.m_nShutdownState, 1) << what;
-            Watcher().Then(Warning(Japanese(*ShutdownWarningOf(static_cast<int>(mode)))));
-            fake_time::Set(At(10, 1, 0));
-            TickPowerOff();
-            EXPECT_EQ(power_recorder::Actions(), (Actions{*expected})) << what;
-            store::Clear();
-        }
-        // Shutting down, accepted everywhere, then changed to hibernation, which only some computers have.
         power_recorder::Clear();
         power_recorder::SetCapabilities(computer.capabilities);
-        ChooseMode(PowerAction::Shutdown);
+        ChooseMode(PowerMode::Sleep);
         fake_time::Set(At(10, 0, 30));
         SetPowerOff({L"1", L"0", L"0", L"1"});
-        Watcher().Then(Warning(Japanese(TextId::WarningShutdown)));
-        TickPowerOff();
-        ChooseMode(PowerAction::Hibernate);
-        if (!computer.hibernate) Watcher().Then(Warning(Japanese(TextId::ShutdownFailed)));
+        Watcher().Then(Warning(Japanese(TextId::WarningSleep)));
         fake_time::Set(At(10, 1, 0));
         TickPowerOff();
-        EXPECT_EQ(power_recorder::Actions(), computer.hibernate ? Actions{PowerAction::Hibernate} : Actions{})
-            << computer.computer;
-        EXPECT_EQ(theApp.m_nShutdownState, 0);
+        EXPECT_EQ(power_recorder::Actions(), (Actions{computer.action})) << computer.computer;
+        EXPECT_EQ(power_recorder::PrivilegeRequests(), computer.privilegeRequests) << computer.computer;
     }
-    EXPECT_EQ(Watcher().PendingCount(), 0u);
 }
 
-// A privilege that cannot be enabled and a call that the system refuses end alike: the notice says so.
-TEST_F(PowerOff, APrivilegeOrACallThatFailsIsReported)
+// Every way in which the action cannot be carried out ends alike: idle, with the notice that says so.
+TEST_F(PowerOff, AnActionThatCannotBeCarriedOutEndsWithTheNoticeThatSaysSo)
 {
-    for (const bool privilegeFails : {true, false}) {
+    const struct {
+        const char* how;
+        std::function<void()> meanwhile;
+        Actions tried;
+    } failures[] = {
+        {"the system refused the call", [] { power_recorder::FailNextAction(); }, {PowerAction::Shutdown}},
+        {"the privilege could not be enabled", [] { power_recorder::FailPrivilege(); }, {}},
+        {"changed to a mode that the computer lacks",
+         [] {
+             power_recorder::SetCapabilities({true, false, false});
+             ChooseMode(PowerMode::Hibernate);
+         },
+         {}},
+    };
+    for (const auto& failure : failures) {
         power_recorder::Clear();
-        if (privilegeFails)
-            power_recorder::FailPrivilege();
-        else
-            power_recorder::FailNextAction();
+        ChooseMode(PowerMode::Shutdown);
         fake_time::Set(At(10, 0, 30));
         SetPowerOff({L"1", L"0", L"0", L"1"});
-        Watcher().Then(Warning(Japanese(TextId::WarningShutdown)));
+        Watcher().Then(Warning(Japanese(TextId::WarningShutdown), failure.meanwhile));
         TickPowerOff();
         Watcher().Then(Warning(Japanese(TextId::ShutdownFailed)));
         fake_time::Set(At(10, 1, 0));
         TickPowerOff();
-        EXPECT_EQ(power_recorder::Actions(), privilegeFails ? Actions{} : Actions{PowerAction::Shutdown});
-        EXPECT_EQ(theApp.m_nShutdownState, 0);
+        EXPECT_EQ(power_recorder::Actions(), failure.tried) << failure.how;
+        EXPECT_EQ(theApp.m_nShutdownState, 0) << failure.how;
     }
-    EXPECT_EQ(Watcher().SeenCount(), 4);
+    EXPECT_EQ(Watcher().SeenCount(), 6);
 }
 
 }  // namespace
