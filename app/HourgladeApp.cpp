@@ -19,12 +19,14 @@
 #include "panels/ShutdownDlg.h"
 #include "panels/TimerDlg.h"
 #include "res/resource.h"
+#include "res/version.h"
 #include "system/DisplayLanguage.h"
 
 CHourgladeApp theApp;
 
 CHourgladeApp::CHourgladeApp()
-    : m_nAlarmState(state::kIdle),
+    : CWinApp(L"" HG_PROGRAM_NAME),
+      m_nAlarmState(state::kIdle),
       m_nTimerState(state::kIdle),
       m_nCounterState(state::kIdle),
       m_nShutdownState(state::kIdle),

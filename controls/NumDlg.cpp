@@ -10,6 +10,7 @@
 
 #include "framework/PaintBuffer.h"
 #include "res/resource.h"
+#include "res/typeface.h"
 #include "system/HighContrast.h"
 
 namespace {

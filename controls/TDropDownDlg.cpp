@@ -2,6 +2,7 @@
 
 #include "framework/PaintBuffer.h"
 #include "res/resource.h"
+#include "res/typeface.h"
 #include "system/HighContrast.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "framework/App.h"
 
+#include <utility>
 #include <vector>
 
 #include "framework/Registry.h"
@@ -19,7 +20,7 @@ CWnd* AfxGetMainWnd()
     return g_app ? g_app->m_pMainWnd : nullptr;
 }
 
-CWinApp::CWinApp()
+CWinApp::CWinApp(std::wstring programName) : m_strProgramName(std::move(programName))
 {
     g_app = this;
 }

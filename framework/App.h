@@ -9,7 +9,8 @@ class CWnd;
 
 class CWinApp {
 public:
-    CWinApp();
+    // programName: how the program calls itself where its users do not look, at the start of each failure report.
+    explicit CWinApp(std::wstring programName);
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -25,6 +26,7 @@ public:
     virtual void OnNoticeOpened(HWND /*notice*/, const std::wstring& /*text*/) {}
     virtual void OnNoticeClosed(HWND /*notice*/) {}
 
+    const std::wstring m_strProgramName;
     CWnd* m_pMainWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;
     // The program file's name without its extension: a renamed program keeps its own stored values.
@@ -52,5 +54,5 @@ HMENU AfxLoadMenu(UINT id);
 // A message box owned by the program's main window, with the application name as caption; a box without an
 // icon of its own gets the exclamation icon.
 int AfxMessageBox(const std::wstring& text, UINT type = MB_OK);
-// The file name of a path without its folders and its extension ("C:\x\Hourglade.exe" gives "Hourglade").
+// The file name of a path without its folders and its extension ("C:\x\Clock.exe" gives "Clock").
 std::wstring ApplicationNameFromPath(const std::wstring& path);

@@ -1,6 +1,6 @@
 #pragma once
-// What the program's own drawing shares, without the window system, so that the platform-free layouts use it too: the
-// screen's scale, the colours and the typeface.
+// What drawing of one's own shares, without the window system, so that platform-free layouts use it too: the screen's
+// scale and the colours.
 // The screen's logical pixels per inch divided by 96, across (x) and down (y).
 struct Scale {
     double x = 1.0, y = 1.0;
@@ -26,7 +26,3 @@ struct SystemColours {
     Rgb highlightText;
     Rgb grayText;
 };
-
-// The typeface of the dialog templates, by its English name, which GDI and GDI+ both know in every display
-// language.
-inline constexpr wchar_t kTypeface[] = L"Meiryo";

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "framework/App.h"
+
 namespace {
 // The system's text for an error code, without its closing line break; empty when the system has none.
 std::wstring ErrorText(DWORD error)
@@ -24,8 +26,10 @@ std::wstring Widened(const char* text)
 
 bool ReportFailure(const wchar_t* what, Failure failure, DWORD error, std::source_location place)
 {
-    std::wstring line = std::wstring(L"Hourglade: ") + what + L" failed at " + Widened(place.file_name()) + L":" +
-                        std::to_wstring(place.line()) + L" (error " + std::to_wstring(error);
+    const CWinApp* app = AfxGetApp();
+    std::wstring line = (app ? app->m_strProgramName + L": " : std::wstring()) + what + L" failed at " +
+                        Widened(place.file_name()) + L":" + std::to_wstring(place.line()) + L" (error " +
+                        std::to_wstring(error);
     if (const std::wstring text = ErrorText(error); !text.empty()) line += L": " + text;
     line += L")\n";
     ::OutputDebugStringW(line.c_str());

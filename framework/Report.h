@@ -1,7 +1,7 @@
 #pragma once
-// Reports a call that failed where it failed: a line for a debugger's output window (OutputDebugStringW) that names
-// the call, the place in the source and the system's error with its text, and a break into the debugger when one is
-// attached and the caller has no way of its own to handle the failure.
+// Reports a call that failed where it failed: a line for a debugger's output window (OutputDebugStringW) that begins
+// with the program's name and names the call, the place in the source and the system's error with its text, and a
+// break into the debugger when one is attached and the caller has no way of its own to handle the failure.
 #include <windows.h>
 
 #include <source_location>

@@ -7,8 +7,8 @@
 #include "framework/App.h"
 
 namespace {
-// The property under which every window of the program keeps a pointer to its object.
-constexpr wchar_t kObjectProperty[] = L"Hourglade.Wnd";
+// The property under which every window with an object keeps a pointer to it.
+constexpr wchar_t kObjectProperty[] = L"Framework.CWnd";
 
 // The message being dispatched on this thread, for Default(). It is kept here and not in the window's object,
 // because a handler may destroy its own window, and with it the object, before the dispatch returns.

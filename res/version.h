@@ -1,5 +1,7 @@
-// The program's version, for the version record and the main panel's version line.
+// The program's name and version, for the version record and the main panel's version line.
 #pragma once
+
+#define HG_PROGRAM_NAME "Hourglade"
 
 #define HG_VERSION_MAJOR 5
 #define HG_VERSION_MINOR 1
@@ -13,4 +15,4 @@
 #define HG_VERSION_TEXT \
     HG_STRINGIZE(HG_VERSION_MAJOR) "." HG_STRINGIZE(HG_VERSION_MINOR) "." HG_STRINGIZE(HG_VERSION_PATCH)
 #define HG_VERSION_FULL_TEXT HG_VERSION_TEXT "." HG_STRINGIZE(HG_VERSION_BUILD)
-#define HG_VERSION_LINE "Hourglade  ver. " HG_VERSION_TEXT
+#define HG_VERSION_LINE HG_PROGRAM_NAME "  ver. " HG_VERSION_TEXT
