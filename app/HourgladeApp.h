@@ -30,10 +30,10 @@ public:
     int ExitInstance() override;
     // Every resource in the language of the windows, or else in Japanese.
     const void* FindResourceData(LPCWSTR type, UINT id) const override;
-    // The icon shows the notice opened last as a notification of its own (a toast on Windows 10 and 11), until the
-    // last open notice has closed.
-    void OnNoticeOpened(HWND notice, const std::wstring& text) override;
-    void OnNoticeClosed(HWND notice) override;
+    // A clock's notice has opened with a text, or is closing: the icon shows the notice opened last as a notification
+    // of its own (a toast on Windows 10 and 11), until the last open notice has closed.
+    void OnNoticeOpened(HWND notice, const std::wstring& text);
+    void OnNoticeClosed(HWND notice);
     // The notice opened last of those still open; null for none.
     HWND LastOpenNotice() const { return m_openNotices.empty() ? nullptr : m_openNotices.back(); }
 

@@ -1,6 +1,7 @@
 #include "controls/MsgDlg.h"
 
-#include "framework/App.h"
+#include <utility>
+
 #include "res/resource.h"
 
 // clang-format off
@@ -9,7 +10,8 @@ BEGIN_MESSAGE_MAP(MsgDlg, CDialog)
 END_MESSAGE_MAP()
 // clang-format on
 
-MsgDlg::MsgDlg(const std::wstring& text) : CDialog(IDD_NOTICE), m_strText(text)
+MsgDlg::MsgDlg(const std::wstring& text, NoticeHooks hooks)
+    : CDialog(IDD_NOTICE), m_strText(text), m_hooks(std::move(hooks))
 {
     m_bWithoutOwner = true;
 }
@@ -28,13 +30,13 @@ BOOL MsgDlg::OnInitDialog()
     const POINT place = CentreOfWorkArea();
     SetWindowPos(HWND_TOPMOST, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     ::MessageBeep(MB_ICONASTERISK);
-    AfxGetApp()->OnNoticeOpened(m_hWnd, m_strText);
+    if (m_hooks.opened) m_hooks.opened(m_hWnd, m_strText);
     return TRUE;
 }
 
 LRESULT MsgDlg::OnDestroy(WPARAM, LPARAM)
 {
-    AfxGetApp()->OnNoticeClosed(m_hWnd);
+    if (m_hooks.closed) m_hooks.closed(m_hWnd);
     return Default();
 }
 

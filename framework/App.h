@@ -22,9 +22,6 @@ public:
     int Run();
     // The data of one of the program's resources, or null: the program decides in which language it looks.
     virtual const void* FindResourceData(LPCWSTR type, UINT id) const = 0;
-    // A notice of the program has opened with a text, or has closed: the program may tell of it elsewhere too.
-    virtual void OnNoticeOpened(HWND /*notice*/, const std::wstring& /*text*/) {}
-    virtual void OnNoticeClosed(HWND /*notice*/) {}
 
     const std::wstring m_strProgramName;
     CWnd* m_pMainWnd = nullptr;

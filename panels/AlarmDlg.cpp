@@ -2,7 +2,6 @@
 
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
-#include "controls/MsgDlg.h"
 #include "panels/TimeOfDay.h"
 #include "res/resource.h"
 #include "system/Now.h"
@@ -29,8 +28,7 @@ void AlarmDlg::OnClockTick(std::int64_t secs)
 {
     if (secs > 0) return;
     ReturnToIdle();
-    MsgDlg notice(m_strMessage);
-    notice.DoModal();
+    Notify(m_strMessage);
 }
 
 // Writes nothing: the store already holds this alarm. A target that has passed is not rung late.

@@ -1,6 +1,5 @@
 #include "panels/CountingPanel.h"
 
-#include "controls/MsgDlg.h"
 #include "panels/SteadyCount.h"
 #include "panels/TimeFieldDlg.h"
 #include "res/resource.h"
@@ -91,8 +90,7 @@ template <class Base> LRESULT CountingPanel<Base>::OnSecondTick(WPARAM ticksId, 
 template <class Base> void CountingPanel<Base>::RunOut()
 {
     this->ReturnToIdle();
-    MsgDlg notice(m_strMessage);
-    notice.DoModal();
+    this->Notify(m_strMessage);
 }
 
 template <class Base> void CountingPanel<Base>::Reset()

@@ -1,6 +1,7 @@
 #include "panels/PanelDlg.h"
 
 #include "controls/ErrDlg.h"
+#include "controls/MsgDlg.h"
 #include "res/resource.h"
 
 BOOL PanelDlg::OnInitDialog()
@@ -44,6 +45,13 @@ void PanelDlg::Refuse(TextId text, const CWnd& control) const
         theApp.m_language == Language::English ? ErrorWidthRule::Measured : ErrorWidthRule::PerCharacter;
     ErrDlg refusal(theApp.Text(text), place.left, place.bottom, theApp.ScreenScale(), widthRule);
     refusal.DoModal();
+}
+
+bool PanelDlg::Notify(const std::wstring& text) const
+{
+    MsgDlg notice(text, {[](HWND window, const std::wstring& shown) { theApp.OnNoticeOpened(window, shown); },
+                         [](HWND window) { theApp.OnNoticeClosed(window); }});
+    return notice.DoModal() == MsgDlg::kClosed;
 }
 
 void PanelDlg::ShowDigits(const std::array<std::wstring, 4>& digits)

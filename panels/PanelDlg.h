@@ -44,6 +44,9 @@ protected:
     void EnableControl(const CWnd& control, bool enable);
     // Shows the error popup with a refusal directly below a control, and returns when it has closed.
     void Refuse(TextId text, const CWnd& control) const;
+    // Shows a notice, which the icon shows too, and returns when it has closed: true when the user closed it, false
+    // when the program's loop ended it (the session ended meanwhile).
+    bool Notify(const std::wstring& text) const;
 
     static std::array<std::wstring, 4> ZeroDigits() { return {L"0", L"0", L"0", L"0"}; }
     void ShowDigits(const std::array<std::wstring, 4>& digits);

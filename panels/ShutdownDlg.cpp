@@ -4,7 +4,6 @@
 
 #include "app/HourgladeApp.h"
 #include "app/Settings.h"
-#include "controls/MsgDlg.h"
 #include "framework/Report.h"
 #include "panels/TimeOfDay.h"
 #include "res/resource.h"
@@ -88,8 +87,7 @@ bool ShutdownDlg::Warn()
     // Set first, so that the ticks handled while the warning is open show no second one.
     m_bWarned = true;
     const std::optional<PowerMode> mode = CurrentMode();
-    MsgDlg warning(mode ? theApp.Text(WarningOf(*mode)) : std::wstring());
-    return warning.DoModal() == MsgDlg::kClosed;
+    return Notify(mode ? theApp.Text(WarningOf(*mode)) : std::wstring());
 }
 
 // The mode read now names none while the selector's list is open with the pointer off its rows: nothing follows the
@@ -99,10 +97,7 @@ void ShutdownDlg::PowerOff()
     ReturnToIdle();
     const std::optional<PowerMode> mode = CurrentMode();
     if (!mode) return;
-    if (!CarryOut(*mode)) {
-        MsgDlg notice(theApp.Text(TextId::ShutdownFailed));
-        notice.DoModal();
-    }
+    if (!CarryOut(*mode)) Notify(theApp.Text(TextId::ShutdownFailed));
 }
 
 // The mode may have been changed, while the power-off ran, to one that the computer lacks.
@@ -136,6 +131,5 @@ std::optional<std::wstring> ShutdownDlg::TipLine() const
 void ShutdownDlg::CallOff()
 {
     ReturnToIdle();
-    MsgDlg notice(theApp.Text(TextId::ShutdownSkipped));
-    notice.DoModal();
+    Notify(theApp.Text(TextId::ShutdownSkipped));
 }

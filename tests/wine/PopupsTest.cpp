@@ -135,14 +135,14 @@ TEST_F(Notice, OpensTopmostAndOwnerlessInTheMiddleOfTheWorkAreaAndIgnoresEnter)
         ASSERT_TRUE(::IsWindowVisible(notice)) << "Enter closed the notice";
         PressKey(notice, VK_ESCAPE);
     });
-    MsgDlg notice(Japanese(TextId::CounterOverflow));
+    MsgDlg notice(Japanese(TextId::CounterOverflow), {});
     EXPECT_EQ(notice.DoModal(), 0);
 }
 
 TEST_F(Notice, ClosesWithItsCloseBox)
 {
     Watcher().Then([](HWND notice) { ::PostMessageW(notice, WM_SYSCOMMAND, SC_CLOSE, 0); });
-    MsgDlg notice(Japanese(TextId::CounterOverflow));
+    MsgDlg notice(Japanese(TextId::CounterOverflow), {});
     EXPECT_EQ(notice.DoModal(), 0);
     EXPECT_EQ(Watcher().SeenCount(), 1);
 }
