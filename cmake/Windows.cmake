@@ -12,9 +12,8 @@ add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
 
 add_library(hourglade_core STATIC ${HG_CORE_SOURCES})
 
-# The framework layer and the program's windows: an object library, so that every program gets the application
-# object even though no code names it.
-add_library(hourglade_ui OBJECT
+# The framework, which names nothing of the program: the program and the framework's own test program link it.
+add_library(hourglade_framework STATIC
   framework/Accessible.cpp
   framework/App.cpp
   framework/Dialog.cpp
@@ -22,6 +21,13 @@ add_library(hourglade_ui OBJECT
   framework/Registry.cpp
   framework/Report.cpp
   framework/Wnd.cpp
+)
+target_link_libraries(hourglade_framework PUBLIC oleacc ole32 oleaut32 advapi32 gdi32 user32)
+target_precompile_headers(hourglade_framework PRIVATE <windows.h> <string> <vector> <optional> <array>)
+
+# The program's windows: an object library, so that every program gets the application object even though no code
+# names it.
+add_library(hourglade_ui OBJECT
   app/HourgladeApp.cpp
   app/Language.cpp
   app/SingleInstance.cpp
@@ -45,9 +51,9 @@ add_library(hourglade_ui OBJECT
   panels/TimeFieldDlg.cpp
   panels/TimerDlg.cpp
 )
-target_link_libraries(hourglade_ui PUBLIC hourglade_core gdiplus shell32 winmm powrprof advapi32 comctl32 gdi32 user32 oleacc
-  ole32 oleaut32)
-target_precompile_headers(hourglade_ui PRIVATE <windows.h> <string> <vector> <optional> <array>)
+target_link_libraries(hourglade_ui PUBLIC hourglade_core hourglade_framework gdiplus shell32 winmm powrprof advapi32 comctl32
+  gdi32 user32 oleacc ole32 oleaut32)
+target_precompile_headers(hourglade_ui REUSE_FROM hourglade_framework)
 
 # Dialog templates, menu, icons, version record and manifest, linked into every program that shows the windows.
 add_library(hourglade_res OBJECT res/Hourglade.rc)
@@ -66,7 +72,7 @@ add_library(hourglade_system STATIC
   system/DisplayLanguage.cpp
 )
 target_link_libraries(hourglade_system PUBLIC winmm powrprof advapi32 user32)
-target_precompile_headers(hourglade_system REUSE_FROM hourglade_ui)
+target_precompile_headers(hourglade_system REUSE_FROM hourglade_framework)
 
 add_executable(Hourglade WIN32 framework/WinMain.cpp $<TARGET_OBJECTS:hourglade_res>)
 target_link_libraries(Hourglade PRIVATE hourglade_ui hourglade_system)

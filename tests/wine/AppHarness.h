@@ -1,13 +1,14 @@
 #pragma once
-// What the integration tests share: the stored values of this test program, a message pump, and a fixture that
+// What the integration tests share: the stored values of this test program, the message pump, and a fixture that
 // starts the real application object.
 #include <windows.h>
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
+
+#include "tests/wine/MessagePump.h"
 
 // The application name of this test program (its file name without extension) and its settings key.
 std::wstring TestAppName();
@@ -24,14 +25,6 @@ void WriteDword(const wchar_t* name, DWORD value, const std::wstring& appName = 
 // Any type and bytes, for values the program never writes itself.
 void WriteRaw(const wchar_t* name, DWORD type, const void* data, DWORD size);
 }  // namespace store
-
-// Handles every message already waiting for this thread, as the program's message loop would.
-void PumpMessages();
-// Keeps handling messages for the given time.
-void PumpMessagesFor(DWORD milliseconds);
-
-// The top-level windows of this thread.
-std::vector<HWND> ThreadWindows();
 
 class AppTest : public ::testing::Test {
 protected:

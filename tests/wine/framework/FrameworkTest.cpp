@@ -1,16 +1,18 @@
-// The framework layer: message maps, control binding, dialogs modeless and modal, the profile store and the
-// drawing wrappers.
+// The framework on a dialog and a menu of its own: message maps, control binding, dialogs modeless and modal, the
+// failure report, the profile store and the drawing wrappers.
 #include <string>
 #include <vector>
 
-#include "app/HourgladeApp.h"
-#include "app/Settings.h"
+#include <gtest/gtest.h>
+
+#include "framework/App.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "framework/Registry.h"
 #include "framework/Report.h"
-#include "res/resource.h"
-#include "tests/wine/AppHarness.h"
 #include "tests/wine/ImportPatch.h"
+#include "tests/wine/MessagePump.h"
+#include "tests/wine/framework/resource.h"
 
 namespace {
 
@@ -35,10 +37,10 @@ BEGIN_MESSAGE_MAP(ProbeButton, CButton)
 END_MESSAGE_MAP()
 // clang-format on
 
-// The exit confirmation's template with handlers of its own.
+// The probe template with handlers of its own.
 class ProbeDialog : public CDialog {
 public:
-    explicit ProbeDialog(CWnd* parent = nullptr) : CDialog(IDD_EXIT, parent) {}
+    explicit ProbeDialog(CWnd* parent = nullptr) : CDialog(IDD_PROBE, parent) {}
 
     std::vector<std::wstring> m_calls;
     ProbeButton m_btnOK;
@@ -55,7 +57,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override
     {
         DDX_Control(pDX, IDOK, m_btnOK);
-        DDX_Control(pDX, IDC_REMOVE_FROM_TRAY, m_chkRemove);
+        DDX_Control(pDX, IDC_PROBE_CHECK, m_chkRemove);
     }
     void PostNcDestroy() override { m_destroyed = true; }
 
@@ -79,7 +81,7 @@ END_MESSAGE_MAP()
 TEST(MessageMaps, ReachTheHandlersOfTheClassThenItsBasesThenTheDefault)
 {
     ProbeDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_EXIT));
+    ASSERT_TRUE(dialog.Create(IDD_PROBE));
     EXPECT_EQ(dialog.m_calls, std::vector<std::wstring>{L"init"});
     EXPECT_EQ(CWnd::FromHandle(dialog.m_hWnd), &dialog);
 
@@ -90,7 +92,7 @@ TEST(MessageMaps, ReachTheHandlersOfTheClassThenItsBasesThenTheDefault)
     dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_SETFOCUS));
     EXPECT_EQ(dialog.m_calls.size(), 2u);
     // Left to the window's own handling.
-    EXPECT_EQ(dialog.GetWindowText(), L"Hourglade");
+    EXPECT_EQ(dialog.GetWindowText(), L"Probe");
 
     dialog.DestroyWindow();
     EXPECT_TRUE(dialog.m_destroyed);
@@ -100,9 +102,9 @@ TEST(MessageMaps, ReachTheHandlersOfTheClassThenItsBasesThenTheDefault)
 TEST(MessageMaps, BoundControlsSeeTheirMessagesFirstAndKeepTheirOwnBehaviour)
 {
     ProbeDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_EXIT));
+    ASSERT_TRUE(dialog.Create(IDD_PROBE));
     ASSERT_EQ(dialog.m_btnOK.m_hWnd, ::GetDlgItem(dialog.m_hWnd, IDOK));
-    ASSERT_EQ(dialog.m_chkRemove.m_hWnd, ::GetDlgItem(dialog.m_hWnd, IDC_REMOVE_FROM_TRAY));
+    ASSERT_EQ(dialog.m_chkRemove.m_hWnd, ::GetDlgItem(dialog.m_hWnd, IDC_PROBE_CHECK));
 
     dialog.m_btnOK.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     dialog.m_btnOK.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
@@ -117,7 +119,7 @@ TEST(MessageMaps, BoundControlsSeeTheirMessagesFirstAndKeepTheirOwnBehaviour)
 TEST(MessageMaps, ModelessDialogsGetTheDialogKeysFromTheMessageLoop)
 {
     ProbeDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_EXIT));
+    ASSERT_TRUE(dialog.Create(IDD_PROBE));
     dialog.ShowWindow(SW_SHOW);
     ::SetFocus(dialog.m_chkRemove.m_hWnd);
     dialog.m_chkRemove.PostMessage(WM_KEYDOWN, VK_RETURN);
@@ -132,7 +134,7 @@ bool g_parentEnabledDuringRun = true;
 TEST(ModalDialogs, ReturnTheEndCodeAndDisableTheirOwnerMeanwhile)
 {
     ProbeDialog parent;
-    ASSERT_TRUE(parent.Create(IDD_EXIT));
+    ASSERT_TRUE(parent.Create(IDD_PROBE));
     ProbeDialog dialog(&parent);
     g_running = &dialog;
     ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
@@ -153,10 +155,10 @@ TEST(ModalDialogs, GiveTheActivationBackToTheirOwner)
 {
     // Another window of the program that the system could activate in the owner's place.
     ProbeDialog other;
-    ASSERT_TRUE(other.Create(IDD_EXIT));
+    ASSERT_TRUE(other.Create(IDD_PROBE));
     other.ShowWindow(SW_SHOW);
     ProbeDialog parent;
-    ASSERT_TRUE(parent.Create(IDD_EXIT));
+    ASSERT_TRUE(parent.Create(IDD_PROBE));
     parent.ShowWindow(SW_SHOW);
     ::SetActiveWindow(parent.m_hWnd);
     ASSERT_EQ(::GetActiveWindow(), parent.m_hWnd);
@@ -191,14 +193,14 @@ TEST(ModalDialogs, EnterAndEscReachTheDialogsOwnOperations)
 {
     class Confirmation : public CDialog {
     public:
-        Confirmation() : CDialog(IDD_EXIT) {}
+        Confirmation() : CDialog(IDD_PROBE) {}
         std::vector<std::wstring> m_keys;
 
     protected:
         void OnOK() override { m_keys.push_back(L"ok"); }
         void OnCancel() override { m_keys.push_back(L"cancel"); }
     } dialog;
-    ASSERT_TRUE(dialog.Create(IDD_EXIT));
+    ASSERT_TRUE(dialog.Create(IDD_PROBE));
     dialog.SendMessage(WM_COMMAND, IDOK);
     dialog.SendMessage(WM_COMMAND, IDCANCEL);
     EXPECT_EQ(dialog.m_keys, (std::vector<std::wstring>{L"ok", L"cancel"}));
@@ -217,68 +219,97 @@ TEST(FailureReport, SaysWhatFailedWhereAndWhyInOneLine)
 {
     const ImportPatch capture("kernel32.dll", "OutputDebugStringW", reinterpret_cast<void*>(&CaptureDebugOutput));
     ASSERT_TRUE(capture.IsApplied());
-    const std::wstring place = L"tests/wine/FrameworkTest.cpp:" + std::to_wstring(__LINE__ + 1);
+    const std::wstring place = L"tests/wine/framework/FrameworkTest.cpp:" + std::to_wstring(__LINE__ + 1);
     EXPECT_FALSE(ReportFailure(L"Opening the probe", Failure::Handled, ERROR_FILE_NOT_FOUND));
-    const std::wstring start = L"Hourglade: Opening the probe failed at " + place + L" (error 2: ";
+    const std::wstring start = L"FrameworkTests: Opening the probe failed at " + place + L" (error 2: ";
     ASSERT_TRUE(g_debugOutput.starts_with(start)) << g_debugOutput;
     EXPECT_GT(g_debugOutput.size(), start.size() + 2) << "without the system's text";
     EXPECT_TRUE(g_debugOutput.ends_with(L")\n")) << g_debugOutput;
     EXPECT_EQ(g_debugOutput.find(L'\r'), std::wstring::npos);
 }
 
+// The store of this test program under a company of the tests, read and written behind the framework's back.
+constexpr wchar_t kCompany[] = L"FrameworkTests";
+constexpr wchar_t kSection[] = L"Section";
+
+std::wstring ProgramKeyPath()
+{
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::wstring(L"Software\\") + kCompany + L"\\" + ApplicationNameFromPath(path);
+}
+
+RegistryKey SectionKey()
+{
+    return RegistryKey::OpenForWriting(HKEY_CURRENT_USER, ProgramKeyPath() + L"\\" + kSection);
+}
+
+void WriteRaw(const wchar_t* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key = nullptr;
+    const std::wstring path = ProgramKeyPath() + L"\\" + kSection;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    ::RegCloseKey(key);
+}
+
 class Profile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        store::Clear();
-        theApp.m_strAppName = TestAppName();
-        theApp.SetRegistryKey(kRegistryCompany);
+        Clear();
+        ASSERT_TRUE(app.InitInstance());
+        app.SetRegistryKey(kCompany);
     }
-    void TearDown() override { store::Clear(); }
+    void TearDown() override { Clear(); }
+    static void Clear() { ::RegDeleteTreeW(HKEY_CURRENT_USER, ProgramKeyPath().c_str()); }
+
+    CWinApp& app = *AfxGetApp();
 };
 
 TEST_F(Profile, ReadsDefaultsWithoutCreatingAnything)
 {
-    EXPECT_EQ(theApp.GetProfileInt(kSettingsSection, L"n", 42), 42);
-    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"s", L"default"), L"default");
-    EXPECT_FALSE(store::KeyExists());
+    EXPECT_EQ(app.GetProfileInt(kSection, L"n", 42), 42);
+    EXPECT_EQ(app.GetProfileString(kSection, L"s", L"default"), L"default");
+    EXPECT_FALSE(RegistryKey::OpenForReading(HKEY_CURRENT_USER, ProgramKeyPath()).IsOpen());
 }
 
 TEST_F(Profile, StoresIntegersAsDwordsAndTextsAsStrings)
 {
-    theApp.WriteProfileInt(kSettingsSection, L"n", 1);
-    theApp.WriteProfileString(kSettingsSection, L"s", L"07:30|");
-    EXPECT_EQ(store::ReadDword(L"n"), 1u);
-    EXPECT_EQ(store::ReadString(L"s"), L"07:30|");
-    EXPECT_EQ(theApp.GetProfileInt(kSettingsSection, L"n", 0), 1);
-    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"s", L""), L"07:30|");
-    theApp.WriteProfileString(kSettingsSection, L"s", L"");
-    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"s", L"default"), L"");
+    app.WriteProfileInt(kSection, L"n", 1);
+    app.WriteProfileString(kSection, L"s", L"07:30|");
+    EXPECT_EQ(SectionKey().ReadDword(L"n"), 1u);
+    EXPECT_EQ(SectionKey().ReadString(L"s"), L"07:30|");
+    EXPECT_EQ(app.GetProfileInt(kSection, L"n", 0), 1);
+    EXPECT_EQ(app.GetProfileString(kSection, L"s", L""), L"07:30|");
+    app.WriteProfileString(kSection, L"s", L"");
+    EXPECT_EQ(app.GetProfileString(kSection, L"s", L"default"), L"");
 }
 
 TEST_F(Profile, ValuesOfAnotherTypeReadAsTheDefault)
 {
-    store::WriteString(L"n", L"1");
+    ASSERT_TRUE(SectionKey().WriteString(L"n", L"1"));
     const DWORD one = 1;
-    store::WriteRaw(L"s", REG_DWORD, &one, sizeof one);
-    store::WriteRaw(L"short", REG_DWORD, &one, 2);
-    EXPECT_EQ(theApp.GetProfileInt(kSettingsSection, L"n", 5), 5);
-    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"s", L"d"), L"d");
-    EXPECT_EQ(theApp.GetProfileInt(kSettingsSection, L"short", 5), 5);
+    WriteRaw(L"s", REG_DWORD, &one, sizeof one);
+    WriteRaw(L"short", REG_DWORD, &one, 2);
+    EXPECT_EQ(app.GetProfileInt(kSection, L"n", 5), 5);
+    EXPECT_EQ(app.GetProfileString(kSection, L"s", L"d"), L"d");
+    EXPECT_EQ(app.GetProfileInt(kSection, L"short", 5), 5);
 }
 
 TEST_F(Profile, StringsWithoutTerminatorOrWithInnerNullsReadSafely)
 {
     const wchar_t unterminated[] = {L'0', L'7', L':', L'3', L'0'};
-    store::WriteRaw(L"a", REG_SZ, unterminated, sizeof unterminated);
+    WriteRaw(L"a", REG_SZ, unterminated, sizeof unterminated);
     const wchar_t inner[] =
         L"12\0"
         L"34";
-    store::WriteRaw(L"b", REG_SZ, inner, sizeof inner);
-    store::WriteRaw(L"odd", REG_SZ, "abc", 3);
-    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"a", L""), L"07:30");
-    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"b", L""), L"12");
-    EXPECT_EQ(theApp.GetProfileString(kSettingsSection, L"odd", L"").size(), 1u);
+    WriteRaw(L"b", REG_SZ, inner, sizeof inner);
+    WriteRaw(L"odd", REG_SZ, "abc", 3);
+    EXPECT_EQ(app.GetProfileString(kSection, L"a", L""), L"07:30");
+    EXPECT_EQ(app.GetProfileString(kSection, L"b", L""), L"12");
+    EXPECT_EQ(app.GetProfileString(kSection, L"odd", L"").size(), 1u);
 }
 
 TEST(ApplicationName, IsTheProgramFileNameWithoutFoldersAndExtension)
@@ -315,7 +346,7 @@ TEST(DrawingWrappers, ReleaseWhatTheyAcquired)
 
     HMENU menu = nullptr;
     {
-        const GdiObject<HMENU> loaded(AfxLoadMenu(IDR_MAINMENU));
+        const GdiObject<HMENU> loaded(AfxLoadMenu(IDR_PROBE_MENU));
         menu = loaded.Get();
         ASSERT_TRUE(::IsMenu(menu));
         EXPECT_EQ(::GetMenuItemCount(menu), 2);
