@@ -23,6 +23,7 @@ public:
     // The data of one of the program's resources, or null: the program decides in which language it looks.
     virtual const void* FindResourceData(LPCWSTR type, UINT id) const = 0;
 
+    // The name the program gave: its failure reports begin with it.
     const std::wstring m_strProgramName;
     CWnd* m_pMainWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // What drawing of one's own shares, without the window system, so that platform-free layouts use it too: the screen's
 // scale and the colours.
+
 // The screen's logical pixels per inch divided by 96, across (x) and down (y).
 struct Scale {
     double x = 1.0, y = 1.0;
