@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 namespace {
 
 TEST(PowerModeAt, TheSelectorsItemsAreTheThreeModesInOrderEachWithItsNameAndWarning)
@@ -22,7 +20,7 @@ TEST(PowerModeAt, TheSelectorsItemsAreTheThreeModesInOrderEachWithItsNameAndWarn
         EXPECT_EQ(ModeNameOf(item.mode), item.name) << item.index;
         EXPECT_EQ(WarningOf(item.mode), item.warning) << item.index;
     }
-    for (const int none : {-1, 3, INT_MIN, INT_MAX}) EXPECT_FALSE(PowerModeAt(none)) << none;
+    for (const int none : {-1, 3}) EXPECT_FALSE(PowerModeAt(none)) << none;
 }
 
 // Each kind of computer against each mode: the call that does what the mode says, with the shutdown privilege for all

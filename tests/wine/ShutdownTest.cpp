@@ -93,6 +93,7 @@ TEST_F(PowerOff, WarnsOnceFromThreeMinutesBeforeAndCarriesOutTheChosenModeWithTh
         fake_time::Set(At(10, 4, 0));
         TickPowerOff();
         EXPECT_EQ(power_recorder::Actions(), (Actions{chosen.action}));
+        EXPECT_EQ(power_recorder::PrivilegeRequests(), 1);
         EXPECT_EQ(theApp.m_nShutdownState, 0);
         EXPECT_FALSE(IsPressedIn(PowerOffPanel(), IDC_SET));
         EXPECT_EQ(Remaining(PowerOffPanel()), (DigitTexts{L"0", L"0", L"0", L"0"}));
@@ -282,28 +283,19 @@ TEST_F(PowerOff, SetRefusesAModeThatTheComputerLacksBelowTheSelector)
     EXPECT_FALSE(store::ReadString(kShutdownHistoryValue));
 }
 
-// The action the rule names is the one carried out, after the shutdown privilege where it needs it.
+// The action that the rule names for a Modern Standby computer's sleep, which needs no privilege (every other one needs
+// it: see the first test).
 TEST_F(PowerOff, CarriesTheModeOutWithTheCallAndThePrivilegeThatTheRuleNames)
 {
-    const struct {
-        const char* computer;
-        PowerCapabilities capabilities;
-        PowerAction action;
-        int privilegeRequests;
-    } computers[] = {{"classic sleep", {true, false, true}, PowerAction::Sleep, 1},
-                     {"Modern Standby only", {false, true, true}, PowerAction::DisplaysOff, 0}};
-    for (const auto& computer : computers) {
-        power_recorder::Clear();
-        power_recorder::SetCapabilities(computer.capabilities);
-        ChooseMode(PowerMode::Sleep);
-        fake_time::Set(At(10, 0, 30));
-        SetPowerOff({L"1", L"0", L"0", L"1"});
-        Watcher().Then(Warning(Japanese(TextId::WarningSleep)));
-        fake_time::Set(At(10, 1, 0));
-        TickPowerOff();
-        EXPECT_EQ(power_recorder::Actions(), (Actions{computer.action})) << computer.computer;
-        EXPECT_EQ(power_recorder::PrivilegeRequests(), computer.privilegeRequests) << computer.computer;
-    }
+    power_recorder::SetCapabilities({false, true, true});
+    ChooseMode(PowerMode::Sleep);
+    fake_time::Set(At(10, 0, 30));
+    SetPowerOff({L"1", L"0", L"0", L"1"});
+    Watcher().Then(Warning(Japanese(TextId::WarningSleep)));
+    fake_time::Set(At(10, 1, 0));
+    TickPowerOff();
+    EXPECT_EQ(power_recorder::Actions(), (Actions{PowerAction::DisplaysOff}));
+    EXPECT_EQ(power_recorder::PrivilegeRequests(), 0);
 }
 
 // Every way in which the action cannot be carried out ends alike: idle, with the notice that says so.

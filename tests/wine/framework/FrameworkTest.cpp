@@ -229,41 +229,31 @@ TEST(FailureReport, SaysWhatFailedWhereAndWhyInOneLine)
 }
 
 // The store of this test program under a company of the tests, read and written behind the framework's back.
-constexpr wchar_t kCompany[] = L"FrameworkTests";
+constexpr wchar_t kCompanyKey[] = L"Software\\FrameworkTests";
 constexpr wchar_t kSection[] = L"Section";
 
-std::wstring ProgramKeyPath()
+std::wstring SectionPath()
 {
     wchar_t path[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::wstring(L"Software\\") + kCompany + L"\\" + ApplicationNameFromPath(path);
+    return std::wstring(kCompanyKey) + L"\\" + ApplicationNameFromPath(path) + L"\\" + kSection;
 }
 
-RegistryKey SectionKey()
-{
-    return RegistryKey::OpenForWriting(HKEY_CURRENT_USER, ProgramKeyPath() + L"\\" + kSection);
-}
-
+// Any type and bytes, for values that the framework never writes itself.
 void WriteRaw(const wchar_t* name, DWORD type, const void* data, DWORD size)
 {
-    HKEY key = nullptr;
-    const std::wstring path = ProgramKeyPath() + L"\\" + kSection;
-    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    ::RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
-    ::RegCloseKey(key);
+    ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, SectionPath().c_str(), name, type, data, size), ERROR_SUCCESS);
 }
 
 class Profile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Clear();
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, kCompanyKey);
         ASSERT_TRUE(app.InitInstance());
-        app.SetRegistryKey(kCompany);
+        app.SetRegistryKey(L"FrameworkTests");
     }
-    void TearDown() override { Clear(); }
-    static void Clear() { ::RegDeleteTreeW(HKEY_CURRENT_USER, ProgramKeyPath().c_str()); }
+    void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kCompanyKey); }
 
     CWinApp& app = *AfxGetApp();
 };
@@ -272,15 +262,16 @@ TEST_F(Profile, ReadsDefaultsWithoutCreatingAnything)
 {
     EXPECT_EQ(app.GetProfileInt(kSection, L"n", 42), 42);
     EXPECT_EQ(app.GetProfileString(kSection, L"s", L"default"), L"default");
-    EXPECT_FALSE(RegistryKey::OpenForReading(HKEY_CURRENT_USER, ProgramKeyPath()).IsOpen());
+    EXPECT_FALSE(RegistryKey::OpenForReading(HKEY_CURRENT_USER, kCompanyKey).IsOpen());
 }
 
 TEST_F(Profile, StoresIntegersAsDwordsAndTextsAsStrings)
 {
     app.WriteProfileInt(kSection, L"n", 1);
     app.WriteProfileString(kSection, L"s", L"07:30|");
-    EXPECT_EQ(SectionKey().ReadDword(L"n"), 1u);
-    EXPECT_EQ(SectionKey().ReadString(L"s"), L"07:30|");
+    const RegistryKey stored = RegistryKey::OpenForReading(HKEY_CURRENT_USER, SectionPath());
+    EXPECT_EQ(stored.ReadDword(L"n"), 1u);
+    EXPECT_EQ(stored.ReadString(L"s"), L"07:30|");
     EXPECT_EQ(app.GetProfileInt(kSection, L"n", 0), 1);
     EXPECT_EQ(app.GetProfileString(kSection, L"s", L""), L"07:30|");
     app.WriteProfileString(kSection, L"s", L"");
@@ -289,7 +280,7 @@ TEST_F(Profile, StoresIntegersAsDwordsAndTextsAsStrings)
 
 TEST_F(Profile, ValuesOfAnotherTypeReadAsTheDefault)
 {
-    ASSERT_TRUE(SectionKey().WriteString(L"n", L"1"));
+    WriteRaw(L"n", REG_SZ, L"1", sizeof L"1");
     const DWORD one = 1;
     WriteRaw(L"s", REG_DWORD, &one, sizeof one);
     WriteRaw(L"short", REG_DWORD, &one, 2);
