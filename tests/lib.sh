@@ -11,12 +11,13 @@ fail() {
   exit 1
 }
 
-# Waits up to $1 tenths of a second for a command to succeed.
+# Waits up to $1 tenths of a second for a command to succeed. Its output is dropped, not its error output, where a
+# check's fail() called from within it says why the check ended.
 wait_for() {
   local tries=$1
   shift
   for _ in $(seq "$tries"); do
-    "$@" >/dev/null 2>&1 && return 0
+    "$@" >/dev/null && return 0
     sleep 0.1
   done
   return 1

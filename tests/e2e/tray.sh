@@ -25,17 +25,24 @@ failure_shot=$out/failure.png
 pipes=$(mktemp -d)
 trap 'rm -rf "$pipes"' EXIT
 mkfifo "$pipes/questions" "$pipes/answers"
-probe() {
+# Asks the probe a question ($*) and sets answer to its whole answer, up to the line "end" that closes it; returns the
+# probe's exit code. Asked in this shell, never in a subshell or a pipeline, which could leave the closing line for
+# the next question to read, and where a probe that did not answer would not end the check.
+ask() {
   local line
+  [ "$BASH_SUBSHELL" -eq 0 ] || fail "the probe was asked from a subshell: $*"
+  answer=""
   echo "$*" >&7
   while IFS= read -r -t 10 line <&8; do
     case "$line" in
       "end "*) return "${line#end }" ;;
-      *) printf '%s\n' "$line" ;;
+      *) answer+=${answer:+$'\n'}$line ;;
     esac
   done
-  fail "the probe did not answer: $*"
+  fail "the probe did not answer: $*${answer:+; it said only: $answer}"
 }
+# Words of the last answer as cut numbers them: "7-" is the seventh and those after it.
+answer_words() { cut -d' ' -f"$1" <<<"$answer"; }
 shot() { import -window root "$out/$1.png"; }
 # A screenshot once the screen has settled: two in a row alike, which a window still painting would not give.
 settled_shot() {
@@ -59,6 +66,7 @@ wine "$exe" &
 program=$!
 find_wine_desktop || fail "no Wine desktop"
 wine "$probe_exe" serve <"$pipes/questions" >"$pipes/answers" 2>/dev/null &
+probe=$!
 exec 7>"$pipes/questions" 8<"$pipes/answers"
 icon_x=$((X + WIDTH - 10))
 icon_y=$((Y + HEIGHT - 10))
@@ -87,20 +95,31 @@ click_icon() {
   xdotool mousemove "$icon_x" "$icon_y" click "$@"
   last_icon_click=$(date +%s%3N)
 }
-menu_closed() { ! probe menu; }
-popup_closed() { ! probe popup; }
-panel_visible() { probe panel "$1" | grep -q ^visible; }
+menu_closed() { ! ask menu; }
+popup_closed() { ! ask popup; }
+panel_visible() { ask panel "$1" && [ "$(answer_words 1)" = visible ]; }
 panel_hidden() { ! panel_visible "$1"; }
-control_text() { probe control "$1" "$2" | cut -d' ' -f7-; }
-control_says() { [ "$(control_text "$1" "$2")" = "$3" ]; }
+# The text of panel $1 (a notice's or an error's) is $2.
+panel_says() { ask panel "$1" && [ "$(answer_words 7-)" = "$2" ]; }
+control_says() { ask control "$1" "$2" && [ "$(answer_words 7-)" = "$3" ]; }
+# Sets texts to the texts of the controls $2... of panel $1, one after the other.
+read_texts() {
+  local id
+  texts=""
+  for id in "${@:2}"; do
+    ask control "$1" "$id" || return 1
+    texts+=$(answer_words 7-)
+  done
+}
 # The main panel's status line $1 says $2: the checks see the English or the Japanese text of the list.
-status_says() { control_text main "$1" | grep -qF "$2"; }
-checked() { [ "$(probe control "$1" "$2" | cut -d' ' -f6)" = 1 ]; }
+status_says() { ask control main "$1" && [[ "$(answer_words 7-)" == *"$2"* ]]; }
+checked() { ask control "$1" "$2" && [ "$(answer_words 6)" = 1 ]; }
 # Whether the open menu highlights its item at the screen's y $1, the one under the pointer: most of the row across
 # the menu is the highlight's blue.
 highlighted_at() {
   local x w
-  read -r x _ w _ < <(probe menu) || return 1
+  ask menu || return 1
+  read -r x _ w _ <<<"$answer"
   import -window root -crop "${w}x1+${x}+$1" -depth 8 txt:- 2>/dev/null |
     awk -F'[(),]' -v width="$w" 'NR > 1 && $5 > 200 && $3 < 120 { n++ } END { exit !(n > width / 2) }'
 }
@@ -110,15 +129,15 @@ close_menu() {
   wait_for 30 menu_closed
 }
 wait_for 200 icon_present || fail "the icon did not appear in the notification area"
-wait_for 100 probe panel main || fail "the main panel does not exist"
-[ "$(probe panel main | cut -d' ' -f1)" = hidden ] || fail "a window is shown at start"
+wait_for 100 ask panel main || fail "the main panel does not exist"
+[ "$(answer_words 1)" = hidden ] || fail "a window is shown at start: the main panel is $answer"
 [ "$(red_pixels_in_icon)" -eq 0 ] || fail "the icon is active with nothing running"
 shot start
 
 step "left press: the main menu"
 click_icon 1
-wait_for 50 probe menu || fail "no menu after a left press"
-read -r _ _ _ main_menu_height < <(probe menu)
+wait_for 50 ask menu || fail "no menu after a left press"
+read -r _ _ _ main_menu_height <<<"$answer"
 xdotool mousemove_relative -- -30 -40
 wait_for 30 highlighted_at $((icon_y - 40)) || fail "the item under the pointer is not highlighted in the main menu"
 settled_shot main-menu
@@ -126,9 +145,10 @@ close_menu || fail "a click elsewhere did not close the main menu"
 
 step "right press: the quick-set menu"
 click_icon 3
-wait_for 50 probe menu || fail "no menu after a right press"
-read -r _ _ _ quick_menu_height < <(probe menu)
-[ "$quick_menu_height" -lt "$main_menu_height" ] || fail "the right press opened the main menu"
+wait_for 50 ask menu || fail "no menu after a right press"
+read -r _ _ _ quick_menu_height <<<"$answer"
+[ "$quick_menu_height" -lt "$main_menu_height" ] ||
+  fail "the right press opened the main menu: $quick_menu_height pixels high, as the main menu's $main_menu_height"
 xdotool mousemove_relative -- -30 -40
 wait_for 30 highlighted_at $((icon_y - 40)) || fail "the item under the pointer is not highlighted in the quick-set menu"
 settled_shot quick-menu
@@ -138,8 +158,8 @@ step "double click: the main panel"
 # The first press opens the main menu as ever; a quick second one still reaches the icon as a double click.
 click_icon --repeat 2 --delay 1 1
 wait_for 50 panel_visible main || fail "the main panel was not shown"
-if probe menu >/dev/null; then close_menu; fi
-[ "$(probe control main "$((1046))" | cut -d' ' -f7-)" = "$(text StatusNotSet)" ] || fail "the alarm's status line"
+if ask menu; then close_menu; fi
+control_says main 1046 "$(text StatusNotSet)" || fail "the alarm's status line: $answer"
 settled_shot main-panel
 
 # Opens the main menu at the icon and clicks its item number $1: 1 main panel, 2 alarm, 3 timer, 4 counter,
@@ -148,8 +168,8 @@ settled_shot main-panel
 choose_from_main_menu() {
   local x y w h row_height item_y
   click_icon 1
-  wait_for 50 probe menu || fail "no menu after a left press"
-  read -r x y w h < <(probe menu)
+  wait_for 50 ask menu || fail "no menu after a left press"
+  read -r x y w h <<<"$answer"
   row_height=$(((h - 6 - 2 * 9) / 6))
   item_y=$((y + 3 + ($1 - 1) * row_height + row_height / 2))
   [ "$1" -gt 1 ] && item_y=$((item_y + 9))
@@ -158,25 +178,21 @@ choose_from_main_menu() {
   wait_for 30 highlighted_at "$item_y" || fail "item $1 of the main menu is not highlighted"
   xdotool click 1
 }
-# The centre of a control: "probe control" prints x y width height first.
-control_centre() {
-  local x y w h
-  read -r x y w h _ < <(probe control "$1" "$2") || return 1
-  echo "$((x + w / 2)) $((y + h / 2))"
-}
+# Clicks the centre of a control: the probe's answer gives x y width height first.
 click_control() {
-  local centre
-  centre=$(control_centre "$1" "$2") || fail "no control $2 on the $1 panel"
-  # shellcheck disable=SC2086
-  xdotool mousemove $centre click 1
+  local x y w h
+  ask control "$1" "$2" || fail "no control $2 on the $1 panel"
+  read -r x y w h _ <<<"$answer"
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
 }
 # Picks digit $3 for digit button $2 of panel $1 with the digit picker that opens below the button: the pointer
 # moves onto the digit's cell (18 pixels at 96 dpi; 0 spans the top row) and presses there.
 pick_digit() {
   local panel=$1 id=$2 digit=$3 x y w h cell_x cell_y
-  read -r x y w h _ < <(probe control "$panel" "$id")
+  ask control "$panel" "$id" || fail "no control $id on the $panel panel"
+  read -r x y w h _ <<<"$answer"
   click_control "$panel" "$id"
-  wait_for 30 probe popup || fail "no digit picker below button $id of the $panel panel"
+  wait_for 30 ask popup || fail "no digit picker below button $id of the $panel panel"
   if [ "$digit" -eq 0 ]; then
     cell_x=$((x + 28)) cell_y=$((y + h + 10))
   else
@@ -186,7 +202,7 @@ pick_digit() {
   [ -n "${4:-}" ] && settled_shot "$4"
   xdotool click 1
   wait_for 30 control_says "$panel" "$id" "$digit" ||
-    fail "the picker did not put $digit on button $id of the $panel panel"
+    fail "the picker did not put $digit on button $id of the $panel panel: $answer"
 }
 step "timer: open its panel from the menu, pick 00:03 with the digit picker, Set"
 choose_from_main_menu 3
@@ -200,7 +216,7 @@ wait_for 20 status_says 1047 "$(text StatusSet)" || fail "the timer's status lin
 [ "$(red_pixels_in_icon)" -gt 0 ] || fail "the icon is not active while the timer runs"
 shot timer-running
 wait_for 100 panel_visible notice || fail "no notice when the timer ran out"
-[ "$(probe panel notice | cut -d' ' -f7-)" = "$(text TimerNotice 00 03)" ] || fail "the timer's notice text"
+panel_says notice "$(text TimerNotice 00 03)" || fail "the timer's notice: $answer"
 [ "$(red_pixels_in_icon)" -eq 0 ] || fail "the icon is still active after the timer ran out"
 shot timer-notice
 xdotool key Escape
@@ -209,28 +225,29 @@ wait_for 30 panel_hidden notice || fail "Esc did not close the notice"
 step "timer by keyboard alone after the menu: Tab to the first digit, type 0 0 0 3, Space on Set"
 choose_from_main_menu 3
 wait_for 50 panel_visible timer || fail "the timer panel was not shown"
-focused() { [ "$(probe focus)" = "$1" ]; }
-focus_moved_from() { [ "$(probe focus || true)" != "$1" ]; }
+focused() { ask focus && [ "$answer" = "$1" ]; }
+# The focus is elsewhere than on control $1; with "" for $1, on some control.
+focus_moved_from() { ask focus || true; [ "$answer" != "$1" ]; }
 for _ in $(seq 8); do
   focused 1033 && break
-  before=$(probe focus || true)
+  before=$answer
   xdotool key Tab
-  wait_for 20 focus_moved_from "$before" || fail "Tab did not move the focus"
+  wait_for 20 focus_moved_from "$before" || fail "Tab did not move the focus from ${before:-no control}"
 done
-focused 1033 || fail "Tab did not reach the first digit"
+focused 1033 || fail "Tab did not reach the first digit: the focus is on ${answer:-no control}"
 # Each typed digit moves the focus on, after the fourth to Set.
 for typed in "0 1034" "0 1035" "0 1036" "3 1037"; do
   read -r key next <<<"$typed"
   xdotool key "$key"
-  wait_for 20 focused "$next" || fail "typing $key did not move the focus to $next"
+  wait_for 20 focused "$next" || fail "typing $key did not move the focus to $next: it is on ${answer:-no control}"
 done
-[ "$(control_text timer 1033)$(control_text timer 1034)$(control_text timer 1035)$(control_text timer 1036)" = 0003 ] ||
-  fail "the typed digits are not 0003"
+read_texts timer 1033 1034 1035 1036 || fail "the timer panel lost a digit button"
+[ "$texts" = 0003 ] || fail "the typed digits are not 0003: $texts"
 shot timer-typed
 xdotool key space
 wait_for 20 status_says 1047 "$(text StatusSet)" || fail "Space on Set did not set the timer"
 wait_for 100 panel_visible notice || fail "no notice when the typed timer ran out"
-[ "$(probe panel notice | cut -d' ' -f7-)" = "$(text TimerNotice 00 03)" ] || fail "the typed timer's notice text"
+panel_says notice "$(text TimerNotice 00 03)" || fail "the typed timer's notice: $answer"
 xdotool key Escape
 wait_for 30 panel_hidden notice || fail "Esc did not close the notice"
 
@@ -244,8 +261,8 @@ pick_digit alarm 1035 3
 pick_digit alarm 1036 0
 click_control alarm 1037
 wait_for 20 status_says 1046 "$(text StatusSet)" || fail "the alarm's status line does not say it is set"
-hours_left="$(control_text alarm 1038)$(control_text alarm 1039)"
-case "$hours_left" in 01 | 02) ;; *) fail "the alarm shows $hours_left hours left" ;; esac
+read_texts alarm 1038 1039 || fail "no hours left on the alarm panel"
+case "$texts" in 01 | 02) ;; *) fail "the alarm shows $texts hours left" ;; esac
 [ "$(red_pixels_in_icon)" -gt 0 ] || fail "the icon is not active while the alarm is set"
 shot alarm-panel
 
@@ -256,15 +273,16 @@ shot counter-panel
 choose_from_main_menu 5
 wait_for 50 panel_visible shutdown || fail "the power-off panel was not shown"
 click_control shutdown 1052
-wait_for 30 probe popup || fail "the selector did not open its list"
+wait_for 30 ask popup || fail "the selector did not open its list"
 settled_shot shutdown-panel
 # The second row, sleep: its middle lies 29 pixels below the list's top at 96 dpi.
-read -r list_x list_y _ < <(probe popup)
+ask popup || fail "the selector's list closed by itself"
+read -r list_x list_y _ <<<"$answer"
 xdotool mousemove $((list_x + 20)) $((list_y + 29)) click 1
 wait_for 30 popup_closed || fail "choosing sleep did not close the list"
 click_control shutdown 1037
 wait_for 30 panel_visible error || fail "Set with sleep chosen was not refused"
-[ "$(probe panel error | cut -d' ' -f7-)" = "$(text RefusalNoSleep)" ] || fail "the refusal of sleep: $(probe panel error)"
+panel_says error "$(text RefusalNoSleep)" || fail "the refusal of sleep: $answer"
 settled_shot sleep-refused
 xdotool key Escape
 wait_for 30 panel_hidden error || fail "Esc did not close the refusal"
@@ -282,5 +300,8 @@ wait "$program" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with exit code $status"
 wait_for 30 icon_gone || fail "the icon is still in the notification area"
 shot end
+# The probe ends with its questions.
+exec 7>&-
+wait "$probe" || fail "the probe ended with exit code $?"
 wineserver -k
 echo "end-to-end checks passed; screenshots in $out"
