@@ -10,6 +10,17 @@ hg_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # so that its screenshots show the desktop and nothing around it.
 hg_desktop_size=1000x700
 
+# Runs a command ($2...) every tenth of a second until it succeeds, for up to $1 seconds however long each run takes;
+# true when it succeeded. Its output is dropped, not its error output.
+hg_wait_for() {
+  local deadline=$((${EPOCHREALTIME//[!0-9]/} + $1 * 1000000))
+  shift
+  until "$@" >/dev/null; do
+    [ "${EPOCHREALTIME//[!0-9]/}" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
 # True when the display in DISPLAY answers within a few seconds (a stale DISPLAY names a server that is gone).
 hg_display_answers() {
   [ -n "${DISPLAY:-}" ] && timeout 5 xdpyinfo >/dev/null 2>&1
@@ -23,12 +34,7 @@ hg_start_virtual_display() {
   log=$(mktemp)
   Xvfb -displayfd 3 -screen 0 "${hg_desktop_size}x24" -nolisten tcp 3>"$number_file" >"$log" 2>&1 &
   hg_xvfb_pid=$!
-  for _ in $(seq 100); do
-    IFS= read -r number <"$number_file" && break
-    number=""
-    kill -0 "$hg_xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
+  hg_wait_for 30 hg_xvfb_number_or_end "$number_file" || number=""
   rm -f "$number_file"
   hg_xvfb_display=":$number"
   export DISPLAY=$hg_xvfb_display
@@ -39,6 +45,14 @@ hg_start_virtual_display() {
     return 1
   fi
   rm -f "$log"
+}
+
+# Sets number to the display number that the virtual display's server wrote into the file $1; true once it did, or
+# once the server ended without one (number is empty then).
+hg_xvfb_number_or_end() {
+  IFS= read -r number <"$1" && return 0
+  number=""
+  ! kill -0 "$hg_xvfb_pid" 2>/dev/null
 }
 
 # True while DISPLAY is the virtual display that this shell started, and its server is alive and answers.

@@ -1,5 +1,9 @@
-# Helpers of the shell checks, sourced by them; a check sets failure_shot before it can fail.
+# Helpers of the shell checks, sourced by them; a check sets failure_shot before it can fail. A check waits for what
+# it needs with hg_wait_for of scripts/wine-env.sh.
 # shellcheck shell=bash
+
+# shellcheck source=scripts/wine-env.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/wine-env.sh"
 
 step() { echo "-- $*"; }
 
@@ -11,27 +15,13 @@ fail() {
   exit 1
 }
 
-# Waits up to $1 tenths of a second for a command to succeed. Its output is dropped, not its error output, where a
-# check's fail() called from within it says why the check ended.
-wait_for() {
-  local tries=$1
-  shift
-  for _ in $(seq "$tries"); do
-    "$@" >/dev/null && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# Sets X, Y, WIDTH and HEIGHT to the place of the Wine desktop named "shell", waiting up to ten seconds for it.
+# Sets X, Y, WIDTH and HEIGHT to the place of the Wine desktop named "shell", waiting up to a minute for it.
+find_wine_desktop() { hg_wait_for 60 wine_desktop_place; }
 # While the desktop starts, a window that a search meets may be gone before it is asked for its name or place.
-find_wine_desktop() {
+wine_desktop_place() {
   local id geometry
-  for _ in $(seq 100); do
-    for id in $(xdotool search --name "shell - Wine desktop" 2>/dev/null); do
-      geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) && eval "$geometry" && return 0
-    done
-    sleep 0.1
+  for id in $(xdotool search --name "shell - Wine desktop" 2>/dev/null); do
+    geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) && eval "$geometry" && return 0
   done
   return 1
 }

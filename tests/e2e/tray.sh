@@ -44,15 +44,18 @@ ask() {
 # Words of the last answer as cut numbers them: "7-" is the seventh and those after it.
 answer_words() { cut -d' ' -f"$1" <<<"$answer"; }
 shot() { import -window root "$out/$1.png"; }
-# A screenshot once the screen has settled: two in a row alike, which a window still painting would not give.
+# A screenshot once the screen has settled (two looks in a row alike, which a window still painting would not give),
+# or after five seconds.
 settled_shot() {
-  local previous="" current
-  for _ in $(seq 10); do
-    current=$(import -window root -depth 8 rgb:- 2>/dev/null | md5sum)
-    [ "$current" = "$previous" ] && break
-    previous=$current
-  done
+  screen=""
+  hg_wait_for 5 screen_settled || true
   shot "$1"
+}
+# Whether the screen looks as it did at the last call; screen keeps its digest.
+screen_settled() {
+  local previous=$screen
+  screen=$(import -window root -depth 8 rgb:- 2>/dev/null | md5sum)
+  [ "$screen" = "$previous" ]
 }
 text() { listed_text "$list" "$@"; }
 
@@ -126,38 +129,40 @@ highlighted_at() {
 # A click on an empty part of the desktop closes an open menu.
 close_menu() {
   xdotool mousemove $((X + 600)) $((Y + 400)) click 1
-  wait_for 30 menu_closed
+  hg_wait_for 10 menu_closed
 }
-wait_for 200 icon_present || fail "the icon did not appear in the notification area"
-wait_for 100 ask panel main || fail "the main panel does not exist"
+hg_wait_for 60 icon_present || fail "the icon did not appear in the notification area"
+hg_wait_for 30 ask panel main || fail "the main panel does not exist"
 [ "$(answer_words 1)" = hidden ] || fail "a window is shown at start: the main panel is $answer"
 [ "$(red_pixels_in_icon)" -eq 0 ] || fail "the icon is active with nothing running"
 shot start
 
 step "left press: the main menu"
 click_icon 1
-wait_for 50 ask menu || fail "no menu after a left press"
+hg_wait_for 10 ask menu || fail "no menu after a left press"
 read -r _ _ _ main_menu_height <<<"$answer"
 xdotool mousemove_relative -- -30 -40
-wait_for 30 highlighted_at $((icon_y - 40)) || fail "the item under the pointer is not highlighted in the main menu"
+hg_wait_for 10 highlighted_at $((icon_y - 40)) ||
+  fail "the item under the pointer is not highlighted in the main menu"
 settled_shot main-menu
 close_menu || fail "a click elsewhere did not close the main menu"
 
 step "right press: the quick-set menu"
 click_icon 3
-wait_for 50 ask menu || fail "no menu after a right press"
+hg_wait_for 10 ask menu || fail "no menu after a right press"
 read -r _ _ _ quick_menu_height <<<"$answer"
 [ "$quick_menu_height" -lt "$main_menu_height" ] ||
   fail "the right press opened the main menu: $quick_menu_height pixels high, as the main menu's $main_menu_height"
 xdotool mousemove_relative -- -30 -40
-wait_for 30 highlighted_at $((icon_y - 40)) || fail "the item under the pointer is not highlighted in the quick-set menu"
+hg_wait_for 10 highlighted_at $((icon_y - 40)) ||
+  fail "the item under the pointer is not highlighted in the quick-set menu"
 settled_shot quick-menu
 close_menu || fail "a click elsewhere did not close the quick-set menu"
 
 step "double click: the main panel"
 # The first press opens the main menu as ever; a quick second one still reaches the icon as a double click.
 click_icon --repeat 2 --delay 1 1
-wait_for 50 panel_visible main || fail "the main panel was not shown"
+hg_wait_for 10 panel_visible main || fail "the main panel was not shown"
 if ask menu; then close_menu; fi
 control_says main 1046 "$(text StatusNotSet)" || fail "the alarm's status line: $answer"
 settled_shot main-panel
@@ -168,14 +173,14 @@ settled_shot main-panel
 choose_from_main_menu() {
   local x y w h row_height item_y
   click_icon 1
-  wait_for 50 ask menu || fail "no menu after a left press"
+  hg_wait_for 10 ask menu || fail "no menu after a left press"
   read -r x y w h <<<"$answer"
   row_height=$(((h - 6 - 2 * 9) / 6))
   item_y=$((y + 3 + ($1 - 1) * row_height + row_height / 2))
   [ "$1" -gt 1 ] && item_y=$((item_y + 9))
   [ "$1" -gt 5 ] && item_y=$((item_y + 9))
   xdotool mousemove $((x + w / 2)) "$item_y"
-  wait_for 30 highlighted_at "$item_y" || fail "item $1 of the main menu is not highlighted"
+  hg_wait_for 10 highlighted_at "$item_y" || fail "item $1 of the main menu is not highlighted"
   xdotool click 1
 }
 # Clicks the centre of a control: the probe's answer gives x y width height first.
@@ -192,7 +197,7 @@ pick_digit() {
   ask control "$panel" "$id" || fail "no control $id on the $panel panel"
   read -r x y w h _ <<<"$answer"
   click_control "$panel" "$id"
-  wait_for 30 ask popup || fail "no digit picker below button $id of the $panel panel"
+  hg_wait_for 10 ask popup || fail "no digit picker below button $id of the $panel panel"
   if [ "$digit" -eq 0 ]; then
     cell_x=$((x + 28)) cell_y=$((y + h + 10))
   else
@@ -201,30 +206,30 @@ pick_digit() {
   xdotool mousemove "$cell_x" "$cell_y"
   [ -n "${4:-}" ] && settled_shot "$4"
   xdotool click 1
-  wait_for 30 control_says "$panel" "$id" "$digit" ||
+  hg_wait_for 10 control_says "$panel" "$id" "$digit" ||
     fail "the picker did not put $digit on button $id of the $panel panel: $answer"
 }
 step "timer: open its panel from the menu, pick 00:03 with the digit picker, Set"
 choose_from_main_menu 3
-wait_for 50 panel_visible timer || fail "the timer panel was not shown"
+hg_wait_for 10 panel_visible timer || fail "the timer panel was not shown"
 pick_digit timer 1033 0
 pick_digit timer 1034 0
 pick_digit timer 1035 0
 pick_digit timer 1036 3 digit-picker
 click_control timer 1037
-wait_for 20 status_says 1047 "$(text StatusSet)" || fail "the timer's status line does not say it is set"
+hg_wait_for 10 status_says 1047 "$(text StatusSet)" || fail "the timer's status line does not say it is set"
 [ "$(red_pixels_in_icon)" -gt 0 ] || fail "the icon is not active while the timer runs"
 shot timer-running
-wait_for 100 panel_visible notice || fail "no notice when the timer ran out"
+hg_wait_for 30 panel_visible notice || fail "no notice when the timer ran out"
 panel_says notice "$(text TimerNotice 00 03)" || fail "the timer's notice: $answer"
 [ "$(red_pixels_in_icon)" -eq 0 ] || fail "the icon is still active after the timer ran out"
 shot timer-notice
 xdotool key Escape
-wait_for 30 panel_hidden notice || fail "Esc did not close the notice"
+hg_wait_for 10 panel_hidden notice || fail "Esc did not close the notice"
 
 step "timer by keyboard alone after the menu: Tab to the first digit, type 0 0 0 3, Space on Set"
 choose_from_main_menu 3
-wait_for 50 panel_visible timer || fail "the timer panel was not shown"
+hg_wait_for 10 panel_visible timer || fail "the timer panel was not shown"
 focused() { ask focus && [ "$answer" = "$1" ]; }
 # The focus is elsewhere than on control $1; with "" for $1, on some control.
 focus_moved_from() { ask focus || true; [ "$answer" != "$1" ]; }
@@ -232,35 +237,35 @@ for _ in $(seq 8); do
   focused 1033 && break
   before=$answer
   xdotool key Tab
-  wait_for 20 focus_moved_from "$before" || fail "Tab did not move the focus from ${before:-no control}"
+  hg_wait_for 10 focus_moved_from "$before" || fail "Tab did not move the focus from ${before:-no control}"
 done
 focused 1033 || fail "Tab did not reach the first digit: the focus is on ${answer:-no control}"
 # Each typed digit moves the focus on, after the fourth to Set.
 for typed in "0 1034" "0 1035" "0 1036" "3 1037"; do
   read -r key next <<<"$typed"
   xdotool key "$key"
-  wait_for 20 focused "$next" || fail "typing $key did not move the focus to $next: it is on ${answer:-no control}"
+  hg_wait_for 10 focused "$next" || fail "typing $key did not move the focus to $next: it is on ${answer:-no control}"
 done
 read_texts timer 1033 1034 1035 1036 || fail "the timer panel lost a digit button"
 [ "$texts" = 0003 ] || fail "the typed digits are not 0003: $texts"
 shot timer-typed
 xdotool key space
-wait_for 20 status_says 1047 "$(text StatusSet)" || fail "Space on Set did not set the timer"
-wait_for 100 panel_visible notice || fail "no notice when the typed timer ran out"
+hg_wait_for 10 status_says 1047 "$(text StatusSet)" || fail "Space on Set did not set the timer"
+hg_wait_for 30 panel_visible notice || fail "no notice when the typed timer ran out"
 panel_says notice "$(text TimerNotice 00 03)" || fail "the typed timer's notice: $answer"
 xdotool key Escape
-wait_for 30 panel_hidden notice || fail "Esc did not close the notice"
+hg_wait_for 10 panel_hidden notice || fail "Esc did not close the notice"
 
 step "alarm: open its panel, pick a time two hours ahead, Set"
 choose_from_main_menu 2
-wait_for 50 panel_visible alarm || fail "the alarm panel was not shown"
+hg_wait_for 10 panel_visible alarm || fail "the alarm panel was not shown"
 hour=$(( (10#$(date +%H) + 2) % 24 ))
 pick_digit alarm 1033 $((hour / 10))
 pick_digit alarm 1034 $((hour % 10))
 pick_digit alarm 1035 3
 pick_digit alarm 1036 0
 click_control alarm 1037
-wait_for 20 status_says 1046 "$(text StatusSet)" || fail "the alarm's status line does not say it is set"
+hg_wait_for 10 status_says 1046 "$(text StatusSet)" || fail "the alarm's status line does not say it is set"
 read_texts alarm 1038 1039 || fail "no hours left on the alarm panel"
 case "$texts" in 01 | 02) ;; *) fail "the alarm shows $texts hours left" ;; esac
 [ "$(red_pixels_in_icon)" -gt 0 ] || fail "the icon is not active while the alarm is set"
@@ -268,37 +273,37 @@ shot alarm-panel
 
 step "counter and power-off panels; sleep, which Wine's power management lacks, refused at Set"
 choose_from_main_menu 4
-wait_for 50 panel_visible counter || fail "the counter panel was not shown"
+hg_wait_for 10 panel_visible counter || fail "the counter panel was not shown"
 shot counter-panel
 choose_from_main_menu 5
-wait_for 50 panel_visible shutdown || fail "the power-off panel was not shown"
+hg_wait_for 10 panel_visible shutdown || fail "the power-off panel was not shown"
 click_control shutdown 1052
-wait_for 30 ask popup || fail "the selector did not open its list"
+hg_wait_for 10 ask popup || fail "the selector did not open its list"
 settled_shot shutdown-panel
 # The second row, sleep: its middle lies 29 pixels below the list's top at 96 dpi.
 ask popup || fail "the selector's list closed by itself"
 read -r list_x list_y _ <<<"$answer"
 xdotool mousemove $((list_x + 20)) $((list_y + 29)) click 1
-wait_for 30 popup_closed || fail "choosing sleep did not close the list"
+hg_wait_for 10 popup_closed || fail "choosing sleep did not close the list"
 click_control shutdown 1037
-wait_for 30 panel_visible error || fail "Set with sleep chosen was not refused"
+hg_wait_for 10 panel_visible error || fail "Set with sleep chosen was not refused"
 panel_says error "$(text RefusalNoSleep)" || fail "the refusal of sleep: $answer"
 settled_shot sleep-refused
 xdotool key Escape
-wait_for 30 panel_hidden error || fail "Esc did not close the refusal"
+hg_wait_for 10 panel_hidden error || fail "Esc did not close the refusal"
 status_says 1049 "$(text StatusNotSet)" || fail "the refused power-off shows as set"
 
 step "exit with the removal box ticked"
 choose_from_main_menu 6
-wait_for 50 panel_visible exit || fail "no exit confirmation"
+hg_wait_for 10 panel_visible exit || fail "no exit confirmation"
 click_control exit 1047
-wait_for 20 checked exit 1047 || fail "the box was not ticked"
+hg_wait_for 10 checked exit 1047 || fail "the box was not ticked"
 settled_shot exit
 click_control exit 1
 status=0
 wait "$program" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with exit code $status"
-wait_for 30 icon_gone || fail "the icon is still in the notification area"
+hg_wait_for 10 icon_gone || fail "the icon is still in the notification area"
 shot end
 # The probe ends with its questions.
 exec 7>&-

@@ -195,20 +195,21 @@ copies() {
   done
   echo "$count"
 }
-wait_for 200 icon_in_slot 0 || fail "the installed program's icon did not appear"
-wait_for 100 probe panel alarm || fail "the installed program's panels do not exist"
+hg_wait_for 60 icon_in_slot 0 || fail "the installed program's icon did not appear"
+hg_wait_for 60 probe panel alarm || fail "the installed program's panels do not exist"
 main_panel=$(probe panel main) && [ "${main_panel%% *}" = hidden ] || fail "at start, the main panel: ${main_panel:-not found}"
 status=0
 timeout 60 wine "$(winepath -w "$installed")" || status=$?
 [ "$status" -eq 0 ] || fail "the second start ended with $status"
-wait_for 50 bash -c "wine '$probe_exe' panel main | grep -q ^visible" || fail "the main panel was not shown"
+main_panel_shown() { main_panel=$(probe panel main) && [ "${main_panel%% *}" = visible ]; }
+hg_wait_for 30 main_panel_shown || fail "the main panel was not shown: ${main_panel:-not found}"
 [ "$(copies 'Programs.Hourglade.Hourglade\.exe')" -eq 1 ] || fail "$(copies 'Hourglade\.exe') copies run"
 one_icon() { icon_in_slot 0 && ! icon_in_slot 1; }
-wait_for 20 one_icon || fail "not exactly one icon after the second start"
+hg_wait_for 10 one_icon || fail "not exactly one icon after the second start"
 import -window root "$out/package-second-start.png"
 cp "$installed" "$scratch/Renamed.exe"
 wine "$scratch/Renamed.exe" >/dev/null 2>&1 &
-wait_for 100 icon_in_slot 1 || fail "a renamed copy did not start alongside"
+hg_wait_for 60 icon_in_slot 1 || fail "a renamed copy did not start alongside"
 [ "$(copies 'Renamed\.exe')" -eq 1 ] || fail "the renamed copy does not run"
 import -window root "$out/package-renamed.png"
 wineserver -k

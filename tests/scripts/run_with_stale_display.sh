@@ -29,7 +29,7 @@ done
 
 DISPLAY=$stale "$root/scripts/run" >"$log" 2>&1 &
 run=$!
-wait_for 1200 grep -q "^Starting Hourglade.exe" "$log" || fail "the program was not started"
+hg_wait_for 120 grep -q "^Starting Hourglade.exe" "$log" || fail "the program was not started"
 grep -q "^DISPLAY=$stale does not answer" "$log" || fail "no word on the stale display"
 display=$(sed -n 's/^Started a virtual display at DISPLAY=\(:[0-9]*\) .*/\1/p' "$log")
 [ -n "$display" ] || fail "no virtual display"
@@ -38,7 +38,7 @@ grep -q "VNC viewer at localhost:[0-9]" "$log" || fail "no VNC address"
 grep -q "^Screenshot: DISPLAY=$display import -window root shot.png" "$log" || fail "no screenshot command"
 # The probe looks for the program's main panel from the Wine desktop that scripts/run opens.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
-wait_for 600 env DISPLAY="$display" wine "$probe_exe" panel main || fail "Hourglade.exe does not run on $display"
+hg_wait_for 60 env DISPLAY="$display" wine "$probe_exe" panel main || fail "Hourglade.exe does not run on $display"
 
 kill -TERM "$run"
 status=0
